@@ -1,0 +1,1 @@
+// Drawing code of our pictures comes here.

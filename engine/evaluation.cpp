@@ -1,0 +1,31 @@
+#include "engine/evaluation.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace brennick {
+
+std::int32_t saturate_i32(ext x) {
+  if (std::isnan(x)) return 0;
+  if (x >= 2147483647.0L) return std::numeric_limits<std::int32_t>::max();
+  if (x <= -2147483648.0L) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(x);
+}
+
+std::int32_t floor_stored(ext x) { return saturate_i32(std::floor(static_cast<ext>(stored(x)))); }
+
+std::int32_t trunc_stored(ext x) { return saturate_i32(std::trunc(static_cast<ext>(stored(x)))); }
+
+ext round_half_even(ext x) {
+  // nearbyintl honours the current rounding mode, which this program never
+  // changes from round-to-nearest-even.
+  return std::nearbyintl(x);
+}
+
+double round2(ext x) {
+  const ext d = static_cast<ext>(0.01);  // the double nearest 0.01
+  const ext q = x / d;
+  return stored(round_half_even(q) * d);
+}
+
+}  // namespace brennick
