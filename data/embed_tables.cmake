@@ -1,4 +1,5 @@
 # Writes OUT, a C++ source holding the text of every file in TABLES.
+string(REPLACE "|" ";" TABLES "${TABLES}")
 set(_body "")
 foreach(_file IN LISTS TABLES)
   get_filename_component(_name ${_file} NAME_WE)

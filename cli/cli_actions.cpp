@@ -1,0 +1,76 @@
+#include "cli/cli_actions.h"
+
+#include <iostream>
+
+#include "engine/number_text.h"
+
+namespace brennick {
+
+std::optional<CliAction> parse_cli_action(bool set, const std::string& argument) {
+  CliAction a;
+  a.set = set;
+  std::string name = argument;
+  if (set) {
+    const auto eq = argument.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    name = argument.substr(0, eq);
+    a.value = argument.substr(eq + 1);
+  } else if (const auto at = argument.find('@'); at != std::string::npos) {
+    name = argument.substr(0, at);
+    auto page = control_by_name(argument.substr(at + 1));
+    if (!page) return std::nullopt;
+    a.page = page;
+  }
+  auto id = control_by_name(name);
+  if (!id) return std::nullopt;
+  a.control = *id;
+  const ControlKind kind = control_spec(*id).kind;
+  if (set) {
+    switch (kind) {
+      case ControlKind::NumberField:
+      case ControlKind::DropDown:
+        if (!is_int_text(a.value)) return std::nullopt;
+        break;
+      case ControlKind::CheckBox:
+        if (a.value != "0" && a.value != "1") return std::nullopt;
+        break;
+      case ControlKind::TextBox:
+        break;
+      default:
+        return std::nullopt;
+    }
+  }
+  return a;
+}
+
+void apply_cli_action(Calculator& calc, const CliAction& a) {
+  if (!a.set) {
+    calc.user_click(a.control);
+    return;
+  }
+  switch (control_spec(a.control).kind) {
+    case ControlKind::NumberField:
+      calc.user_set_value(a.control, int_of_text(a.value));
+      break;
+    case ControlKind::DropDown:
+      calc.user_select_row(a.control, int_of_text(a.value));
+      break;
+    case ControlKind::CheckBox:
+      calc.user_set_checked(a.control, a.value == "1");
+      break;
+    default:
+      calc.user_set_text(a.control, a.value);
+      break;
+  }
+}
+
+int print_catalog(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0] != "--json") {
+    std::cerr << "usage: brennick-cli catalog --json\n";
+    return 2;
+  }
+  std::cerr << "brennick-cli: the game data catalog is not built in yet\n";
+  return 1;
+}
+
+}  // namespace brennick

@@ -1,0 +1,59 @@
+// What the core asks of the world around it: message boxes and file
+// dialogs, the error log, and the windows that follow the chosen class.
+// The window program implements these with Qt; tests and the command-line
+// tool answer them without a person.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace brennick {
+
+enum class Answer { Ok, Yes, No, Abort, Cancel, Closed };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Information message box with OK.
+  virtual void information(const std::string& text) = 0;
+  // Error message box with an OK button; Ok, or Closed when dismissed otherwise.
+  virtual Answer error_ok(const std::string& text) = 0;
+  // Warning with Yes, No and Abort; Closed counts as Abort.
+  virtual Answer warning_yes_no_abort(const std::string& text) = 0;
+  // Open-file dialog; nothing when cancelled.
+  virtual std::optional<std::string> open_file(const std::string& title, const std::string& filter) = 0;
+  // Save-file dialog with a default extension (the dialog asks before
+  // overwriting); nothing when cancelled.
+  virtual std::optional<std::string> save_file(const std::string& title, const std::string& filter,
+                                               const std::string& default_extension) = 0;
+};
+
+class ErrorLog {
+ public:
+  virtual ~ErrorLog() = default;
+  // Appends one line: "[" date "] [" time "] Error: " message " | Owner: " owner " | Detail: " detail.
+  virtual void write_error_log(const std::string& message, const std::string& owner,
+                               const std::string& detail) = 0;
+};
+
+// Windows that are told the chosen class (item browsers, skill window).
+class ClassListener {
+ public:
+  virtual ~ClassListener() = default;
+  enum class Window { Amulets, Armlets, Boots, Gaunts, Rings, Sheltoms, Weapons, Skills, Robes, Orbs, Shields, Armors };
+  virtual void set_class(Window window, int row) = 0;
+};
+
+// Answers nothing and records nothing: for headless use.
+class SilentDialogs : public Dialogs {
+ public:
+  void information(const std::string&) override {}
+  Answer error_ok(const std::string&) override { return Answer::Ok; }
+  Answer warning_yes_no_abort(const std::string&) override { return Answer::No; }
+  std::optional<std::string> open_file(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<std::string> save_file(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+}  // namespace brennick
