@@ -1,11 +1,11 @@
 // Reads of the game data catalog that the sheet needs.
+#include "data/skill_catalog.h"
 #include "engine/calculator.h"
 #include "engine/startup.h"
 
 namespace brennick {
 
-// The skill names come with the skill catalog; until then slots have no name.
-std::string skill_name(int) { return {}; }
+std::string skill_name(int skill_no) { return skill_catalog().name(skill_no); }
 
 }  // namespace brennick
 

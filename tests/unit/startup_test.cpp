@@ -1,0 +1,75 @@
+// The resource check and the start-up sheet.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/startup.h"
+
+using namespace brennick;
+namespace fs = std::filesystem;
+
+namespace {
+struct Log : ErrorLog {
+  std::vector<std::array<std::string, 3>> lines;
+  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
+    lines.push_back({m, o, d});
+  }
+};
+
+fs::path complete_app_dir(const std::string& tag) {
+  fs::path dir = fs::temp_directory_path() / ("brennick_files_" + tag + "_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "images");
+  for (const std::string& f : required_files()) std::ofstream(f == "patch.dat" ? dir / f : dir / "images" / f) << "x";
+  return dir;
+}
+}  // namespace
+
+TEST(Startup, RequiredFilesInCheckOrder) {
+  const auto& f = required_files();
+  EXPECT_EQ(f.front(), "Fighter_01.jpg");
+  EXPECT_EQ(f[8 * 16 - 1], "Priestess_16.jpg");
+  EXPECT_NE(std::find(f.begin(), f.end(), "Ring_01.bmp"), f.end());
+  EXPECT_NE(std::find(f.begin(), f.end(), "Sheltom_1.bmp"), f.end());
+  EXPECT_EQ(std::find(f.begin(), f.end(), "Sheltom_01.bmp"), f.end());
+  EXPECT_NE(std::find(f.begin(), f.end(), "wand_18.bmp"), f.end());
+  EXPECT_NE(std::find(f.begin(), f.end(), "Sword_20.bmp"), f.end());
+  EXPECT_EQ(f.back(), "patch.dat");
+  // 128 skill pictures, 312 item pictures, 15 single pictures, the patch file.
+  EXPECT_EQ(f.size(), 128u + 312u + 15u + 1u);
+}
+
+TEST(Startup, MissingPictureIsLoggedAndFatal) {
+  const fs::path dir = complete_app_dir("missing");
+  CalcState state;
+  state.app_dir = dir.string();
+  Log log;
+  CheckFiles(state, &log);
+  EXPECT_EQ(state.files_missing, 0);
+  EXPECT_TRUE(log.lines.empty());
+
+  fs::remove(dir / "images" / "Sword_20.bmp");
+  fs::remove(dir / "patch.dat");
+  CheckFiles(state, &log);
+  EXPECT_EQ(state.files_missing, 1);
+  ASSERT_EQ(log.lines.size(), 2u);
+  EXPECT_EQ(log.lines[0][0], "File not found: \\images\\Sword_20.bmp");
+  EXPECT_EQ(log.lines[0][1], "MainForm");
+  EXPECT_EQ(log.lines[0][2], "Start File-Check");
+  EXPECT_EQ(log.lines[1][0], "File not found: patch.dat");
+  EXPECT_TRUE(missing_files_message().starts_with("Fatal Error: One or more needed files are missing!\r\n\r\n"));
+  EXPECT_TRUE(missing_files_message().ends_with("\r\n\r\nBrennick exit now."));
+  fs::remove_all(dir);
+}
+
+TEST(Startup, FilesAreFoundWhateverTheirLetterCase) {
+  const fs::path dir = complete_app_dir("case");
+  fs::rename(dir / "images" / "wand_01.bmp", dir / "images" / "Wand_01.bmp");
+  fs::rename(dir / "patch.dat", dir / "Patch.dat");
+  CalcState state;
+  state.app_dir = dir.string();
+  CheckFiles(state, nullptr);
+  EXPECT_EQ(state.files_missing, 0);
+  fs::remove_all(dir);
+}
