@@ -1,4 +1,4 @@
-// The built-in item catalogue (spec Parts 2.1 and 2.2): the ten armour-class
+// The built-in item catalogue: the ten armour-class
 // tables and the eight weapon tables.
 //
 // The tables are built once, on the first call of item_catalog(), from the

@@ -1,7 +1,7 @@
-// Item record types of the game data catalog (spec Parts 2.1 and 2.2).
+// Item record types of the game data catalog.
 //
-// Plain value records, fields in the declaration order of the spec, with the
-// spec's names and widths. A `..._lo`/`..._hi` pair is a range (lowest and
+// Plain value records, fields in their declaration order, with the
+// game's names and widths. A `..._lo`/`..._hi` pair is a range (lowest and
 // highest value an item can have); requirements are raw values (0 = none);
 // a weight or price of 0 means "none recorded". Tables own their rows; every
 // user copies the row it needs (see item_tables.h).
@@ -28,7 +28,7 @@ inline constexpr int kElementCount = 5;
 // `res`: five (lo, hi) pairs of signed 8-bit integers, indexed by Element.
 using Resistances = std::array<ResRange, kElementCount>;
 
-// Armour (Part 2.1).
+// Armour.
 struct ArmorR {
   std::string name;
   std::uint16_t price = 0;
@@ -224,7 +224,7 @@ struct SheltomR {
   friend bool operator==(const SheltomR&, const SheltomR&) = default;
 };
 
-// Weapon (Part 2.2). Requirements come in the order Strength, Talent,
+// Weapon. Requirements come in the order Strength, Talent,
 // Agility, Spirit (not the order of the spec_requirement statistic codes).
 struct WeaponR {
   std::string name;

@@ -1,4 +1,4 @@
-// spec_requirement (spec Part 2.1): the requirement that a specialised item
+// spec_requirement: the requirement that a specialised item
 // with a raw requirement places on a statistic for a character of a class.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The weapon tables (spec Part 2.2): one table per weapon kind, 145 rows in
+// The weapon tables: one table per weapon kind, 145 rows in
 // all, addressed by (kind, row). The tables themselves are members of
 // ItemCatalog (item_tables.h); this header gives the lookups by kind.
 #pragma once

@@ -1,6 +1,5 @@
-// The armour-class item tables (Part 2.1), the strict table reader and the
-// JSON export: counts, names, the rows the spec gives, every item fact of
-// catalog-facts.md, the rules that hold for whole tables, and the shape of
+// The armour-class item tables, the strict table reader and the
+// JSON export: counts, names, the rows the game data fixes, every fixed item fact, the rules that hold for whole tables, and the shape of
 // the authored rows.
 #include <gtest/gtest.h>
 
@@ -218,7 +217,7 @@ struct NameList {
   std::vector<std::string> names;
 };
 
-// Part 2.1, "Row names, in table order".
+// "Row names, in table order".
 const std::vector<NameList> kNames = {
     {"armor_table", {"Battle Suit", "Leather Armor", "Brigandine", "Steel Armor", "Rounded Armor", "Breast Plate", "Ring Armor", "Scale Armor", "Synthetic Armor", "Full Plate Armor", "Full Metal Armor", "Supreme Armor", "Spiked Armor", "Titan Armor", "Extreme Armor", "Minotaur Armor", "Ancient Armor", "Doom Armor"}},
     {"robe_table", {"Robe", "Enhanced Robe", "Battle Robe", "Elven Robe", "Dryad Robe", "Nymph Robe", "Apprentice Robe", "Disciples Robe", "Master Robe", "Arch Robe", "Saint Robe", "Royal Robe", "Mystic Robe", "Devine Robe", "Bishop Robe", "Celestial Robe", "Salvation Robe", "Alchemist Robe"}},
@@ -300,7 +299,7 @@ TEST(ItemTables, RowsAreOneBasedCopiesAndOutOfRangeRowsAreRefused) {
   EXPECT_EQ(&item_catalog(), &c);  // built once
 }
 
-// ---------------------------------------------------------------- the rows the spec gives
+// ---------------------------------------------------------------- the rows the game data fixes
 
 struct GivenRows {
   std::string table;
@@ -308,7 +307,7 @@ struct GivenRows {
   std::vector<std::string_view> rows;
 };
 
-// Part 2.1, "Table contents", copied unchanged (catalog-facts.md 3.2).
+// "Table contents", copied unchanged.
 const std::vector<GivenRows> kGivenRows = {
     {"armor_table",
      R"(| row | `name` | price | def_lo | def_hi | spec_def_lo | spec_def_hi | abs_lo | abs_hi | spec_abs_lo | spec_abs_hi | res | level_req | str_req | tal_req | weight |)",
@@ -379,7 +378,7 @@ TEST(ItemTables, SheltomTableGivenInFull) {
   EXPECT_EQ(g.rows.size(), 9u);
 }
 
-// ---------------------------------------------------------------- facts (catalog-facts.md 3.3)
+// ---------------------------------------------------------------- facts (fixed game data)
 
 struct Fact {
   std::string table;
@@ -450,13 +449,13 @@ const std::vector<Fact> kItemFacts = {
     {"sheltom_table", 1, "name", "Lucidy", "Sheltom window row 1"},
     {"sheltom_table", 1, "spec_hp_regen", "0.1", "Sheltom window: Spec HP Rec 0.1"},
     // Sheltom prices of the simulator's sheltoms in the table (not the gold prices).
-    {"sheltom_table", 3, "price", "800", "catalog-facts 3.4"},
-    {"sheltom_table", 4, "price", "1600", "catalog-facts 3.4"},
-    {"sheltom_table", 5, "price", "3000", "catalog-facts 3.4"},
-    {"sheltom_table", 6, "price", "6000", "catalog-facts 3.4"},
-    {"sheltom_table", 7, "price", "10000", "catalog-facts 3.4"},
-    {"sheltom_table", 8, "price", "14000", "catalog-facts 3.4"},
-    {"sheltom_table", 9, "price", "0", "catalog-facts 3.4"},
+    {"sheltom_table", 3, "price", "800", "fixed sheltom price"},
+    {"sheltom_table", 4, "price", "1600", "fixed sheltom price"},
+    {"sheltom_table", 5, "price", "3000", "fixed sheltom price"},
+    {"sheltom_table", 6, "price", "6000", "fixed sheltom price"},
+    {"sheltom_table", 7, "price", "10000", "fixed sheltom price"},
+    {"sheltom_table", 8, "price", "14000", "fixed sheltom price"},
+    {"sheltom_table", 9, "price", "0", "fixed sheltom price"},
 };
 
 TEST(ItemTables, EveryItemFactOfTheCatalogFacts) {

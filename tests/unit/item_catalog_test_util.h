@@ -1,6 +1,6 @@
 // Helpers shared by the item and weapon catalogue tests: generic access to a
 // table cell by table name, row and field name, and checks of rows
-// transcribed from the spec's markdown tables.
+// transcribed from the reference tables of the game data.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ inline FieldValue cell(std::string_view table, int r, std::string_view field) {
   throw std::out_of_range("no table " + std::string(table));
 }
 
-// Whether a cell value equals the text the spec writes for it: a text
+// Whether a cell value equals the text the reference tables write for it: a text
 // exactly, an integer in decimal, a real as the double nearest the decimal.
 inline ::testing::AssertionResult value_is(const FieldValue& v, const std::string& expected) {
   if (const auto* s = std::get_if<std::string>(&v)) {
@@ -119,7 +119,7 @@ inline const char* const kResColumns[10] = {
     "res_organic_lo", "res_organic_hi", "res_flame_lo",     "res_flame_hi",     "res_ice_lo",
     "res_ice_hi",     "res_lightning_lo", "res_lightning_hi", "res_poison_lo", "res_poison_hi"};
 
-// Checks rows of a spec table written as markdown: `header` is the header
+// Checks rows of a reference table written as markdown: `header` is the header
 // line ("| row | `name` | price | ... |"), `rows` the data lines; the column
 // "row" gives the row number, "res" holds the five resistance pairs.
 inline void expect_md_rows(std::string_view table, std::string_view header,

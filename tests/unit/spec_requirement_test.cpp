@@ -1,5 +1,5 @@
-// spec_requirement (Part 2.1) against an independent derivation: the table of
-// the spec transcribed as text, each form evaluated with exact rational
+// spec_requirement against an independent derivation: the table of
+// the rules transcribed as text, each form evaluated with exact rational
 // arithmetic on v, for every statistic, every class and every raw value 0..255.
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ Rational decimal(const std::string& text) {
   return normalized(std::stoll(digits), den);
 }
 
-// A form as the spec writes it: "up by 0.10", "down by 0.25" or "unchanged".
+// A form as the rules write it: "up by 0.10", "down by 0.25" or "unchanged".
 std::int64_t exact(const std::string& form, int value) {
   const Rational v{value, 1};
   if (form == "unchanged") return value;
@@ -93,7 +93,7 @@ struct SpecLine {
   std::string upper;
 };
 
-// The table of Part 2.1 "Algorithms", line by line.
+// The table of the rules, line by line.
 const std::vector<SpecLine> kSpecTable = {
     {1, {"Fighter", "Pikeman"}, "up by 0.10", "up by 0.15"},
     {1, {"Archer"}, "down by 0.25", "down by 0.15"},
@@ -137,7 +137,7 @@ TEST(SpecRequirement, MatchesExactArithmeticForEveryStatClassAndValue) {
 
 TEST(SpecRequirement, ExtendedFloatingPointGivesTheSameIntegers) {
   // The system evaluates in extended precision; over 0..255 that agrees with
-  // exact arithmetic (Part 2.1).
+  // exact arithmetic.
   for (const SpecLine& line : kSpecTable)
     for (int v = 0; v <= 255; ++v) {
       EXPECT_EQ(extended(line.lower, v), exact(line.lower, v)) << line.lower << " v " << v;
@@ -170,7 +170,7 @@ TEST(SpecRequirement, WorkedExamples) {
   EXPECT_EQ(spec_requirement(13, kStatSpirit, 0, true), 11);
   EXPECT_EQ(spec_requirement(13, kStatSpirit, 0, false), 12);
   // "Doom Armor" (Strength 184, Talent 80) in the armour browser: Knight
-  // 193 - 211 and 84 - 88; Fighter 202 - 211 and 80 (Part 6.3).
+  // 193 - 211 and 84 - 88; Fighter 202 - 211 and 80.
   EXPECT_EQ(spec_requirement(184, kStatStrength, 5, true), 193);
   EXPECT_EQ(spec_requirement(184, kStatStrength, 5, false), 211);
   EXPECT_EQ(spec_requirement(80, kStatTalent, 5, true), 84);

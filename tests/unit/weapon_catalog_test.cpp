@@ -1,5 +1,5 @@
-// The weapon tables (Part 2.2): counts, names, grips and kinds, the telling
-// rows, every weapon fact of catalog-facts.md, the rules for whole tables and
+// The weapon tables: counts, names, grips and kinds, the telling
+// rows, every fixed weapon fact, the rules for whole tables and
 // the shape of the authored rows.
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ struct KindList {
   std::vector<std::string> names;
 };
 
-// Part 2.2, "Kinds and tables".
+// "Kinds and tables".
 const std::vector<KindList> kKinds = {
     {0, "axe_table", 17, {"Stone Axe", "Steel Axe", "Battle Axe", "War Axe", "Double Sided War Axe", "Bat Axe", "Mechanic Axe", "Double Headed Axe", "Great Axe", "Diamond Axe", "Jagged Axe", "Cleaver", "Gigantic Axe", "Tomahawk", "Titan Axe", "Chaos Axe", "Ancient Axe"}},
     {1, "bow_table", 19, {"Short Bow", "Horned Bow", "Hand Crossbow", "Crossbow", "Battle Bow", "Great Bow", "War Bow", "Great Crossbow", "Metal Hand Crossbow", "Double Crossbow", "Bone Bow", "Sagittarius", "Ancient Crossbow", "Titan Bow", "Chaos Bow", "Swift Bow", "Relic Crossbow", "Thunder Bow", "Wave Bow"}},
@@ -165,7 +165,7 @@ TEST(WeaponTables, WeaponMenuPagesOfferEachGrip) {
 
 // ---------------------------------------------------------------- telling rows
 
-// Part 2.2, "Telling rows", copied unchanged (catalog-facts.md 3.2).
+// "Telling rows", copied unchanged.
 const std::vector<std::string_view> kTellingRows = {
     R"(| Field | "Stone Axe" (axe row 1) | "Double Sided War Axe" (axe row 5) | "Hand Crossbow" (bow row 3) | "Eagle Claw" (claw row 1) | "Templar Sword" (sword row 8) | "Shield Sword" (sword row 9) | "Wand" (wand row 1) | "Relic Staff" (wand row 18) |)",
     R"(| `hands` | 1 | 0 | 1 | 1 | 1 | 1 | 1 | 0 |)",
@@ -237,7 +237,7 @@ TEST(WeaponTables, TellingRowsExactly) {
   EXPECT_EQ(fields_seen.size(), field_names<WeaponR>().size() - 1);
 }
 
-// ---------------------------------------------------------------- facts (catalog-facts.md 3.3)
+// ---------------------------------------------------------------- facts (fixed game data)
 
 struct Fact {
   std::string table;

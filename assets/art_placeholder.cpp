@@ -1,1 +1,0 @@
-// Drawing code of our pictures comes here.
