@@ -140,6 +140,8 @@ Sheet::Sheet() {
     c.visible = !(s.flags & Hidden);
     c.rows = initial_rows(static_cast<Ctl>(i));
   }
+  // The usage labels of the skill slots write in blue.
+  for (const SlotControls& slot : tables().slots) at(slot.mana).color = colors::blue;
 }
 
 std::int32_t Sheet::value(Ctl id) const {

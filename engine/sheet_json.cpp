@@ -52,7 +52,11 @@ nlohmann::ordered_json sheet_json(const Calculator& calc) {
   for (Ctl id : all_controls()) controls[std::string(control_spec(id).name)] = control_json(calc.sheet, id);
   out["controls"] = std::move(controls);
   nlohmann::ordered_json state = nlohmann::ordered_json::object();
-  for_each_state_value(calc.state, [&](const char* name, const auto& value) { state[name] = value; });
+  // app_dir is where the program runs, not part of the character: left out
+  // so the same build prints the same on every machine.
+  for_each_state_value(calc.state, [&](const char* name, const auto& value) {
+    if (std::string_view(name) != "app_dir") state[name] = value;
+  });
   out["state"] = std::move(state);
   return out;
 }
