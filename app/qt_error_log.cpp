@@ -1,0 +1,24 @@
+#include "app/qt_error_log.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QLocale>
+
+#include "engine/error_log_file.h"
+
+namespace brennick {
+
+std::string QtErrorLog::path() const {
+  return QDir(QString::fromStdString(app_dir_)).filePath("error.log").toStdString();
+}
+
+void QtErrorLog::write_error_log(const std::string& message, const std::string& owner, const std::string& detail) {
+  const QLocale locale = QLocale::system();
+  const QDateTime now = QDateTime::currentDateTime();
+  const std::string line = error_log_line(locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
+                                          locale.toString(now.time(), QLocale::LongFormat).toStdString(),
+                                          message, owner, detail);
+  if (append_error_log_line(path(), line)) dialogs_.information(error_log_write_failure(line));
+}
+
+}  // namespace brennick

@@ -1,0 +1,22 @@
+// The error log of the window program: app_dir/error.log, one line per
+// error, dated in the user's short date and long time format.
+#pragma once
+
+#include <string>
+
+#include "engine/services.h"
+
+namespace brennick {
+
+class QtErrorLog : public ErrorLog {
+ public:
+  QtErrorLog(std::string app_dir, Dialogs& dialogs) : app_dir_(std::move(app_dir)), dialogs_(dialogs) {}
+  void write_error_log(const std::string& message, const std::string& owner, const std::string& detail) override;
+  std::string path() const;
+
+ private:
+  std::string app_dir_;
+  Dialogs& dialogs_;
+};
+
+}  // namespace brennick

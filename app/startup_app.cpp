@@ -1,0 +1,50 @@
+#include "app/startup_app.h"
+
+#include <QLocale>
+
+#include "app/qt_error_log.h"
+#include "data/item_tables.h"
+#include "data/skill_catalog.h"
+#include "engine/calculator.h"
+#include "engine/startup.h"
+#include "ui/main_window.h"
+
+namespace brennick {
+
+Application::Application() = default;
+Application::Application(Application&&) noexcept = default;
+Application::~Application() = default;
+
+bool locale_decimal_comma(const QLocale& locale) { return locale.decimalPoint() == QStringLiteral(","); }
+
+Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> dialogs, const QLocale& locale) {
+  Application app;
+  app.dialogs = std::move(dialogs);
+  const std::string dir = app_dir.toStdString();
+  app.error_log = std::make_unique<QtErrorLog>(dir, *app.dialogs);
+
+  // 1-2: the locale's separator and the program's folder.
+  const NumberFormat format = locale_decimal_comma(locale) ? NumberFormat::comma() : NumberFormat::point();
+  app.calc = std::make_unique<Calculator>(format, Calculator::Services{app.dialogs.get(), app.error_log.get(), nullptr});
+  Calculator& calc = *app.calc;
+  calc.state.app_dir = dir;
+
+  // 3-4: every needed file present, or the fatal message.
+  CheckFiles(calc.state, app.error_log.get());
+  if (calc.state.files_missing == 1 && app.dialogs->error_ok(missing_files_message()) == Answer::Ok)
+    app.terminate = true;
+
+  // 6: the game data tables, filled before anything reads them.
+  (void)skill_catalog();
+  (void)item_catalog();
+
+  // 5, 7, 8: start pictures, "OK" in the status bar, the item lists.
+  start_sheet(calc);
+
+  // 9: the window, sized to its client area; then the other windows in order.
+  app.window = std::make_unique<MainWindow>(calc);
+  app.window->create_secondary_windows();
+  return app;
+}
+
+}  // namespace brennick

@@ -1,0 +1,39 @@
+// Start-up of the window program: everything between the application object
+// and the message loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QLocale>
+#include <QString>
+
+#include "engine/services.h"
+
+namespace brennick {
+
+class Calculator;
+class MainWindow;
+
+struct Application {
+  Application();
+  Application(Application&&) noexcept;
+  ~Application();
+
+  std::unique_ptr<Dialogs> dialogs;
+  std::unique_ptr<ErrorLog> error_log;
+  std::unique_ptr<Calculator> calc;
+  std::unique_ptr<MainWindow> window;
+  bool terminate = false;  // the fatal file dialog was answered with OK
+};
+
+// The locale's decimal separator decides how decimals are read and written.
+bool locale_decimal_comma(const QLocale& locale);
+
+// Creates the main window and every other window in start-up order, as the
+// program's entry does. `dialogs` answers the message boxes (the Qt dialogs
+// in the program, scripted answers in tests); `app_dir` is the folder of
+// images/, patch.dat and error.log.
+Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> dialogs, const QLocale& locale);
+
+}  // namespace brennick

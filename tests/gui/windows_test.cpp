@@ -1,0 +1,136 @@
+// The secondary windows: created once at start-up in their order, shown by
+// the menu (one instance each), only hidden when closed.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "engine/calculator.h"
+#include "engine/startup.h"
+#include "ui/main_window.h"
+#include "ui/picture_box.h"
+
+using namespace brennick;
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  SilentDialogs dialogs_;
+  std::unique_ptr<Calculator> calc_;
+  std::unique_ptr<MainWindow> window_;
+  MainWindow& w() { return *window_; }
+
+  // The menu item that shows each window.
+  static Ctl command_of(SecondaryWindow window) {
+    switch (window) {
+      case SecondaryWindow::About: return Ctl::MainMenu_help_about;
+      case SecondaryWindow::Skills: return Ctl::MainMenu_info_skills;
+      case SecondaryWindow::Armors: return Ctl::Armor1;
+      case SecondaryWindow::Robes: return Ctl::RobeInfo1;
+      case SecondaryWindow::BmpPatcher: return Ctl::BMPPatcher1;
+      case SecondaryWindow::Shields: return Ctl::Shield1;
+      case SecondaryWindow::Orbs: return Ctl::Orb1;
+      case SecondaryWindow::Armlets: return Ctl::Armlets1;
+      case SecondaryWindow::Gaunts: return Ctl::Gaunts1;
+      case SecondaryWindow::Boots: return Ctl::Boots1;
+      case SecondaryWindow::Weapons: return Ctl::Weapon1;
+      case SecondaryWindow::Rings: return Ctl::Rings1;
+      case SecondaryWindow::Amulets: return Ctl::Amulets1;
+      case SecondaryWindow::Sheltoms: return Ctl::Sheltoms1;
+      case SecondaryWindow::Aging: return Ctl::AgingCalc1;
+    }
+    return Ctl::Count_;
+  }
+
+ private slots:
+  void init() {
+    calc_ = std::make_unique<Calculator>(NumberFormat::point(), Calculator::Services{&dialogs_, nullptr, nullptr});
+    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(*calc_);
+    window_ = std::make_unique<MainWindow>(*calc_);
+    w().create_secondary_windows();
+    w().show();
+  }
+  void cleanup() {
+    window_.reset();
+    calc_.reset();
+  }
+
+  void fifteen_windows_created_once_in_start_up_order() {
+    const QStringList expected = {"FrmAbout",  "FrmSkills",  "FrmArmors", "FrmRobes",   "FrmBMPPatch",
+                                  "FrmShields", "FrmOrbs",   "FrmArmlets", "FrmGaunts", "FrmBoots",
+                                  "FrmWeapons", "FrmRings",  "FrmAmulets", "FrmSheltoms", "FrmFunAge"};
+    QStringList created;
+    for (QObject* child : w().children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget && widget->isWindow()) created << widget->objectName();
+    }
+    QCOMPARE(created, expected);
+    for (SecondaryWindow window : all_secondary_windows()) {
+      QWidget* sw = w().secondary_window(window);
+      QVERIFY(sw);
+      QCOMPARE(sw->objectName(), QString::fromLatin1(window_info(window).object_name));
+      QVERIFY(sw->isHidden());
+      QVERIFY(!sw->windowTitle().isEmpty());
+    }
+    w().create_secondary_windows();  // a second call creates nothing
+    QCOMPARE(w().findChildren<QWidget*>(QStringLiteral("FrmArmors")).size(), 1);
+  }
+
+  void menu_shows_the_same_window_twice() {
+    for (SecondaryWindow window : all_secondary_windows()) {
+      const QString name = QString::fromLatin1(window_info(window).object_name);
+      QAction* action = w().action(command_of(window));
+      QVERIFY2(action, qPrintable(name));
+      action->trigger();
+      QWidget* first = w().secondary_window(window);
+      QVERIFY2(first->isVisible(), qPrintable(name));
+      action->trigger();
+      QCOMPARE(w().secondary_window(window), first);
+      QVERIFY(first->isVisible());
+      QCOMPARE(w().findChildren<QWidget*>(name).size(), 1);
+      QCOMPARE(first->isModal(), window_info(window).modal);
+      // Closing only hides it.
+      QVERIFY(first->close());
+      QVERIFY(first->isHidden());
+      QCOMPARE(w().secondary_window(window), first);
+    }
+  }
+
+  void tool_buttons_show_their_menu_windows() {
+    QTest::mouseClick(w().widget(Ctl::Btn_ShowArmor), Qt::LeftButton);
+    QVERIFY(w().secondary_window(SecondaryWindow::Armors)->isVisible());
+    QTest::mouseClick(w().widget(Ctl::ToolButton14), Qt::LeftButton);
+    QVERIFY(w().secondary_window(SecondaryWindow::Sheltoms)->isVisible());
+    QTest::mouseClick(w().widget(Ctl::Btn_ShowSkills), Qt::LeftButton);
+    QVERIFY(w().secondary_window(SecondaryWindow::Skills)->isVisible());
+  }
+
+  void about_window() {
+    QWidget* about = w().secondary_window(SecondaryWindow::About);
+    QCOMPARE(about->size(), QSize(480, 298));
+    QVERIFY(about->isModal());
+    QStringList texts;
+    for (QLabel* l : about->findChildren<QLabel*>()) texts << l->text();
+    QVERIFY(texts.contains(QStringLiteral("Brennick v0.2.1 beta")));
+    QVERIFY(texts.contains(QStringLiteral("with BMP-Patcher v0.2 beta")));
+    auto* picture = about->findChild<PictureBox*>();
+    QVERIFY(picture);
+    QVERIFY(!picture->image().isNull());  // images/archer_big.bmp
+    QVERIFY(picture->geometry().left() < 100);
+    w().action(Ctl::MainMenu_help_about)->trigger();
+    QVERIFY(about->isVisible());
+    QPushButton* close = nullptr;
+    for (QPushButton* b : about->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("Close")) close = b;
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(about->isHidden());
+  }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"

@@ -1,0 +1,121 @@
+// The main window: the character sheet as the user sees it.
+//
+// The window is built from the control table (engine/controls.def): every
+// control of the sheet becomes one widget whose objectName is the control's
+// name, placed at its pixel rectangle (ui/main_window_layout.h). The window
+// holds no state of its own: a user's edit goes to the Calculator's user_*
+// operation, and after every action refresh() copies what changed in the
+// sheet back into the widgets, with their signals blocked.
+//
+// Use:
+//   brennick::QtDialogs dialogs;                       // or any Dialogs
+//   brennick::Calculator calc(format, {&dialogs, &log, &listener});
+//   calc.state.app_dir = ...;                          // before the window
+//   ... start-up steps on calc (pictures, lists, status "OK") ...
+//   brennick::MainWindow w(calc);                      // shows the sheet as it is
+//   w.set_may_close([&] { return ...; });              // the close question
+//   w.create_secondary_windows();                      // About .. aging simulator
+//   w.show();
+//
+// The calculator must outlive the window. Every message box the window
+// shows goes through calc.dialogs().
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/sheet.h"
+#include "ui/secondary_windows.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStyle;
+class QTabWidget;
+class QToolBar;
+
+namespace brennick {
+
+class Calculator;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(Calculator& calc, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Copies every control whose revision changed since the last refresh
+  // into its widget (signals blocked), and the status-bar panels.
+  void refresh();
+  // Copies every control, changed or not.
+  void refresh_all();
+
+  // Creates the fifteen secondary windows, once, in start-up order. A menu
+  // command that shows a window before this was called creates them first.
+  void create_secondary_windows();
+  // The window, or null before create_secondary_windows().
+  QWidget* secondary_window(SecondaryWindow window) const;
+  // Makes the window visible and brings it to the front (modal for the
+  // bitmap patcher and About, without blocking the caller).
+  void show_window(SecondaryWindow window);
+
+  // The close question: asked whenever the window is about to close (close
+  // box, "Exit", the "Close" button); closing goes on only when it returns
+  // true. Without a hook the window closes.
+  void set_may_close(std::function<bool()> may_close) { may_close_ = std::move(may_close); }
+
+  // Performs a command as the user's click does: a menu item, a tool
+  // button (its menu item's command), the Close button, a clickable picture.
+  void perform(Ctl id);
+
+  // The widget of a control (the window itself for MainForm), its action
+  // for menu items; null when the control has no such object.
+  QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
+  QAction* action(Ctl id) const { return actions_[static_cast<std::size_t>(id)]; }
+
+  // Texts of the two status-bar panels.
+  QString status_text(int panel) const;
+
+  // Controls and captions whose text does not fit the space the window
+  // gives it with the current font (empty when everything fits).
+  QStringList clipped_captions() const;
+
+  Calculator& calculator() { return calc_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  void build_control(Ctl id);
+  void build_captions();
+  void build_status_bar();
+  void choose_font();
+  void apply(Ctl id);
+  void apply_picture(Ctl id);
+  void show_hint_of(QWidget* w);
+  void after_user_action();
+  void leave_box(Ctl id);
+  QWidget* container(Ctl id) const;
+
+  Calculator& calc_;
+  std::function<bool()> may_close_;
+  std::array<QWidget*, kControlCount> widgets_{};
+  std::array<QAction*, kControlCount> actions_{};
+  std::array<QMenu*, kControlCount> menus_{};
+  std::vector<std::uint32_t> shown_revisions_;
+  bool shown_once_ = false;
+  std::array<QWidget*, kSecondaryWindowCount> windows_{};
+  bool windows_created_ = false;
+  QWidget* central_ = nullptr;
+  QStyle* tab_style_ = nullptr;
+  QLabel* panel0_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  std::string shown_panel0_, shown_panel1_;
+};
+
+}  // namespace brennick

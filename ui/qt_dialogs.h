@@ -1,0 +1,39 @@
+// Message boxes and file dialogs of the window program. Every message box
+// and file dialog the program shows goes through the Dialogs interface, so
+// tests can answer them with a scripted implementation instead.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "engine/services.h"
+
+namespace brennick {
+
+class QtDialogs : public Dialogs {
+ public:
+  // `parent` centres the boxes over a window (may be null or set later).
+  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+  void set_parent(QWidget* parent) { parent_ = parent; }
+  // The folder the file dialogs open in until the user has chosen a file.
+  void set_initial_folder(const QString& folder) { folder_ = folder; }
+
+  void information(const std::string& text) override;
+  Answer error_ok(const std::string& text) override;
+  Answer warning_yes_no_abort(const std::string& text) override;
+  std::optional<std::string> open_file(const std::string& title, const std::string& filter) override;
+  std::optional<std::string> save_file(const std::string& title, const std::string& filter,
+                                       const std::string& default_extension) override;
+
+  // "label|pattern|label|pattern" (the core's filter rows) as a Qt name
+  // filter list; a row whose label is its pattern shows the pattern alone.
+  static QString qt_filter(const std::string& filter);
+
+ private:
+  QPointer<QWidget> parent_;
+  QString folder_;
+};
+
+}  // namespace brennick

@@ -1,0 +1,59 @@
+// The secondary windows of the program: each exists once for the whole run,
+// created at start-up in the order of this enumeration, shown by the main
+// window's menu (modelessly, except the bitmap patcher and the About window,
+// which are modal) and only hidden when the user closes it.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+
+namespace brennick {
+
+class Calculator;
+
+enum class SecondaryWindow {
+  About,
+  Skills,
+  Armors,
+  Robes,
+  BmpPatcher,
+  Shields,
+  Orbs,
+  Armlets,
+  Gaunts,
+  Boots,
+  Weapons,
+  Rings,
+  Amulets,
+  Sheltoms,
+  Aging,
+};
+inline constexpr int kSecondaryWindowCount = static_cast<int>(SecondaryWindow::Aging) + 1;
+
+struct SecondaryWindowInfo {
+  const char* object_name;  // FrmAbout, FrmSkills, FrmArmors, ...
+  const char* title;
+  QSize client;  // client area set at creation
+  bool modal;
+};
+const SecondaryWindowInfo& window_info(SecondaryWindow window);
+
+// Every window in creation order.
+const std::array<SecondaryWindow, kSecondaryWindowCount>& all_secondary_windows();
+
+// Creates one secondary window, a top-level window owned by `owner`, hidden.
+// The windows that are still to be filled come up as empty named windows.
+QWidget* create_secondary_window(SecondaryWindow window, Calculator& calc, QWidget* owner);
+
+// The About window: modal, the program's picture on the left, its name and
+// version on the right, a Close button.
+class AboutWindow : public QWidget {
+  Q_OBJECT
+ public:
+  AboutWindow(const std::string& app_dir, QWidget* owner);
+};
+
+}  // namespace brennick
