@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "engine/number_text.h"
+#include "equipment/menu_items.h"
 
 namespace brennick {
 
@@ -22,7 +23,11 @@ std::optional<CliAction> parse_cli_action(bool set, const std::string& argument)
     a.page = page;
   }
   auto id = control_by_name(name);
-  if (!id) return std::nullopt;
+  if (!id) {
+    if (set) return std::nullopt;
+    a.value = name;  // a right-click menu item, resolved when it is clicked
+    return a;
+  }
   a.control = *id;
   const ControlKind kind = control_spec(*id).kind;
   if (set) {
@@ -43,25 +48,28 @@ std::optional<CliAction> parse_cli_action(bool set, const std::string& argument)
   return a;
 }
 
-void apply_cli_action(Calculator& calc, const CliAction& a) {
+bool apply_cli_action(Calculator& calc, const CliAction& a) {
+  if (!a.control) return click_menu_item(calc, a.value, a.page);
+  const Ctl id = *a.control;
   if (!a.set) {
-    calc.user_click(a.control);
-    return;
+    calc.user_click(id);
+    return true;
   }
-  switch (control_spec(a.control).kind) {
+  switch (control_spec(id).kind) {
     case ControlKind::NumberField:
-      calc.user_set_value(a.control, int_of_text(a.value));
+      calc.user_set_value(id, int_of_text(a.value));
       break;
     case ControlKind::DropDown:
-      calc.user_select_row(a.control, int_of_text(a.value));
+      calc.user_select_row(id, int_of_text(a.value));
       break;
     case ControlKind::CheckBox:
-      calc.user_set_checked(a.control, a.value == "1");
+      calc.user_set_checked(id, a.value == "1");
       break;
     default:
-      calc.user_set_text(a.control, a.value);
+      calc.user_set_text(id, a.value);
       break;
   }
+  return true;
 }
 
 int print_catalog(const std::vector<std::string>& args) {

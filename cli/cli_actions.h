@@ -10,8 +10,8 @@ namespace brennick {
 
 struct CliAction {
   bool set = false;   // --set NAME=VALUE, else --click NAME[@PAGE]
-  Ctl control{};
-  std::string value;  // --set: the value; --click: the item name of a menu
+  std::optional<Ctl> control;  // empty for a right-click menu item
+  std::string value;  // --set: the value; --click: a menu item's name when it is no sheet control
   std::optional<Ctl> page;
 };
 
@@ -19,7 +19,8 @@ struct CliAction {
 // name is unknown or the value does not suit the control.
 std::optional<CliAction> parse_cli_action(bool set, const std::string& argument);
 
-void apply_cli_action(Calculator& calc, const CliAction& action);
+// False when a menu item named by --click does not exist (or is disabled).
+bool apply_cli_action(Calculator& calc, const CliAction& action);
 
 // Answers the file dialogs of the planner with the build file named on the
 // command line; every other question is answered "No".

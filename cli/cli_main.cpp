@@ -94,7 +94,9 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   calc.state.app_dir = executable_dir(argv0);
   start_sheet(calc);
   if (build) calc.user_click(Ctl::MainMenu_file_load);
-  for (const CliAction& action : actions) apply_cli_action(calc, action);
+  for (const CliAction& action : actions) {
+    if (!apply_cli_action(calc, action)) return usage("no such menu item: " + action.value);
+  }
 
   if (json) {
     std::cout << sheet_json(calc).dump(2) << "\n";
