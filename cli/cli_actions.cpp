@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "data/item_catalog_json.h"
+#include "data/skill_catalog_json.h"
 #include "engine/number_text.h"
 #include "equipment/menu_items.h"
 
@@ -77,8 +79,11 @@ int print_catalog(const std::vector<std::string>& args) {
     std::cerr << "usage: brennick-cli catalog --json\n";
     return 2;
   }
-  std::cerr << "brennick-cli: the game data catalog is not built in yet\n";
-  return 1;
+  nlohmann::ordered_json out;
+  out["items"] = item_catalog_json();
+  out["skills"] = skill_catalog_json();
+  std::cout << out.dump(2) << "\n";
+  return 0;
 }
 
 }  // namespace brennick

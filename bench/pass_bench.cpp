@@ -1,0 +1,94 @@
+// How long a recalculation takes: one pass of the core for a fully equipped
+// character, one pass through the window (offscreen), and the start-up of
+// all windows. Run: build/bin/brennick_bench (it sets the offscreen platform).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
+
+#include "app/startup_app.h"
+#include "engine/calculator.h"
+#include "engine/startup.h"
+#include "ui/main_window.h"
+
+using namespace brennick;
+
+namespace {
+
+// A level 95 Knight with every equipment box filled, both weapons, quests
+// and skill levels.
+void equip(Calculator& calc) {
+  Sheet& s = calc.sheet;
+  calc.user_select_row(Ctl::Select_class, Knight);
+  s.set_value(Ctl::stat_level, 95);
+  s.set_value(Ctl::stat_strenght, 190);
+  s.set_value(Ctl::stat_spirit, 13);
+  s.set_value(Ctl::stat_talent, 60);
+  s.set_value(Ctl::stat_agility, 90);
+  s.set_value(Ctl::stat_health, 220);
+  int n = 3;
+  for (Ctl id : all_controls()) {
+    const ControlSpec& spec = control_spec(id);
+    if (spec.kind != ControlKind::TextBox || !s[id].enabled) continue;
+    s.set_text(id, spec.flags & cflag::RealCheck ? "1.5" : std::to_string(n++ % 40 + 5));
+  }
+  s.set_row(Ctl::Select_weapon, 5);
+  s.set_row(Ctl::Select_weapon_2, 0);
+  s.set_row(Ctl::stat_weap_spd, 1);
+  s.set_row(Ctl::stat_weap_spd_2, 0);
+  for (Ctl q : {Ctl::level_30_done, Ctl::tier3_done, Ctl::level_55_done, Ctl::level_70_done, Ctl::level_80_done,
+                Ctl::level_90_done})
+    s.set_checked(q, true);
+  for (int i = 0; i < 16; ++i) s.set_value(slot_controls(i).level, i < 12 ? 6 : 3);
+  calc.run_calculation(Ctl::MainForm);
+}
+
+void BM_CorePass(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  equip(calc);
+  for (auto _ : st) calc.run_calculation(Ctl::stat_health);
+  if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
+}
+BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_WindowPass(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+  start_sheet(calc);
+  MainWindow window(calc);
+  window.show();
+  equip(calc);
+  window.refresh();
+  int health = 200;
+  for (auto _ : st) {
+    // What one keystroke in a statistic does: the edit, the pass, the refresh.
+    calc.user_set_text(Ctl::stat_health, std::to_string(health = health == 200 ? 201 : 200));
+    window.refresh();
+  }
+}
+BENCHMARK(BM_WindowPass)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+void BM_StartUp(benchmark::State& st) {
+  for (auto _ : st) {
+    Application app = start_application(QCoreApplication::applicationDirPath(),
+                                        std::make_unique<SilentDialogs>(), QLocale::c());
+    app.window->show();
+    benchmark::DoNotOptimize(app.window.get());
+  }
+}
+BENCHMARK(BM_StartUp)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

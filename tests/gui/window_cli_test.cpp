@@ -1,0 +1,88 @@
+// The window shows what brennick-cli prints for the same build: a golden
+// build is entered through the window's widgets, and every label of the
+// window must read as the build's expected output says.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTextStream>
+#include <QtTest>
+
+#include "engine/calculator.h"
+#include "engine/startup.h"
+#include "ui/main_window.h"
+
+using namespace brennick;
+
+class WindowCliTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Enters NAME=VALUE as the user would, through the widget.
+  static void enter(MainWindow& w, const QString& name, const QString& value) {
+    QWidget* widget = w.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable("no widget " + name));
+    if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+      spin->setValue(value.toInt());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      edit->setText(value);
+      emit edit->textEdited(value);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      combo->setCurrentIndex(value.toInt());
+      emit combo->activated(value.toInt());
+    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+      if (check->isChecked() != (value == "1")) check->click();
+    } else {
+      QFAIL(qPrintable("cannot enter a value into " + name));
+    }
+  }
+
+  static void compare_build(const QString& name) {
+    const QString dir = QStringLiteral(BRENNICK_SOURCE_DIR "/tests/golden/");
+    QFile args(dir + name + ".args");
+    QVERIFY(args.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList lines = QTextStream(&args).readAll().split('\n', Qt::SkipEmptyParts);
+    QFile expected_file(dir + name + ".expected.json");
+    QVERIFY(expected_file.open(QIODevice::ReadOnly));
+    const QJsonObject expected = QJsonDocument::fromJson(expected_file.readAll()).object();
+    const QJsonObject controls = expected["controls"].toObject();
+
+    SilentDialogs dialogs;
+    Calculator calc(lines.value(0) == "--locale" && lines.value(1) == "comma" ? NumberFormat::comma()
+                                                                                : NumberFormat::point(),
+                    {&dialogs, nullptr, nullptr});
+    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(calc);
+    MainWindow w(calc);
+    w.show();
+    for (int i = 0; i + 1 < lines.size(); ++i) {
+      if (lines[i] != "--set") continue;
+      const QString arg = lines[++i];
+      const int eq = arg.indexOf('=');
+      enter(w, arg.left(eq), arg.mid(eq + 1));
+    }
+    QCOMPARE(w.status_text(1), expected["status"].toString());
+    int compared = 0;
+    for (Ctl id : all_controls()) {
+      if (control_spec(id).kind != ControlKind::Label) continue;
+      const QString label_name = QString::fromUtf8(control_spec(id).name.data(), control_spec(id).name.size());
+      auto* label = w.findChild<QLabel*>(label_name);
+      QVERIFY2(label, qPrintable("no label " + label_name));
+      QCOMPARE(label->text(), controls[label_name].toObject()["text"].toString());
+      ++compared;
+    }
+    QVERIFY(compared > 60);
+  }
+
+ private slots:
+  void knight_mid() { compare_build("knight_mid"); }
+  void magician_high_both_columns() { compare_build("magician_high"); }
+  void knight_mid_in_comma_locale() { compare_build("knight_mid_comma"); }
+};
+
+QTEST_MAIN(WindowCliTest)
+#include "window_cli_test.moc"
