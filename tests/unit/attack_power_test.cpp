@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "tests/unit/test_sheet.h"
 
 using namespace brennick;
 
@@ -12,19 +13,8 @@ namespace {
 
 enum Kind { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
 
-struct Sheet1 {
-  explicit Sheet1(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {}
-  SilentDialogs dialogs;
-  Calculator calc;
-
-  void pick(int class_no) { calc.user_select_row(Ctl::Select_class, class_no); }
-  void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
-  void pass() {
-    calc.run_calculation(Ctl::MainForm);
-    ASSERT_EQ(calc.sheet.status_panel1, "OK");
-  }
-  const std::string& text(Ctl id) const { return calc.sheet.text(id); }
-  const CalcState& st() const { return calc.state; }
+struct Sheet1 : TestSheet {
+  using TestSheet::TestSheet;
 
   // Level 10, Strength 28, Talent 21, Agility 17 and a 10-20 weapon in both columns.
   void standard(int class_no, int kind1, int kind2) {

@@ -8,24 +8,13 @@
 
 #include "data/item_tables.h"
 #include "engine/calculator.h"
+#include "tests/unit/test_sheet.h"
 
 using namespace brennick;
 
 namespace {
 
-struct Sheet1 {
-  SilentDialogs dialogs;
-  Calculator calc{NumberFormat::point(), {&dialogs, nullptr, nullptr}};
-
-  void pick(int class_no) { calc.user_select_row(Ctl::Select_class, class_no); }
-  void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
-  void pass() {
-    calc.run_calculation(Ctl::MainForm);
-    ASSERT_EQ(calc.sheet.status_panel1, "OK");
-  }
-  const std::string& text(Ctl id) const { return calc.sheet.text(id); }
-  std::uint32_t color(Ctl id) const { return calc.sheet[id].color; }
-};
+using Sheet1 = TestSheet;
 
 class RecordingWindows : public ClassListener {
  public:

@@ -6,18 +6,13 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "tests/unit/test_sheet.h"
 
 using namespace brennick;
 
 namespace {
 
-struct Sheet1 {
-  SilentDialogs dialogs;
-  Calculator calc{NumberFormat::point(), {&dialogs, nullptr, nullptr}};
-
-  void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
-  const std::string& text(Ctl id) const { return calc.sheet.text(id); }
-};
+using Sheet1 = TestSheet;
 
 // Fills every input of the sheet with values far from the defaults.
 void fill_everything(Calculator& calc, const std::string& value) {
