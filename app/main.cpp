@@ -3,6 +3,8 @@
 #include <QLocale>
 
 #include "app/startup_app.h"
+#include "buildfile/close_app.h"
+#include "engine/calculator.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 
@@ -18,6 +20,12 @@ int main(int argc, char** argv) {
       brennick::start_application(QCoreApplication::applicationDirPath(), std::move(dialogs), QLocale::system());
   if (app.terminate) return 1;
   qt_dialogs.set_parent(app.window.get());
+  // Closing the window asks whether to save the build first.
+  app.window->set_may_close([&calc = *app.calc, window = app.window.get()] {
+    const bool end = brennick::oncloserunthis(calc);
+    window->refresh();  // a failed save shows in the status bar
+    return end;
+  });
   app.window->show();
   return QApplication::exec();
 }

@@ -1,12 +1,14 @@
 // brennick-cli: the planner without windows.
 //
 //   brennick-cli eval [--locale point|comma] [BUILD.brk]
-//                     [--set NAME=VALUE | --click NAME[@PAGE]]... [--json]
+//                     [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
 //   brennick-cli catalog --json
 //
 // eval starts from the sheet as the window shows it after start-up, loads
 // BUILD as "Load Character" would, applies each --set and --click in order
-// as the user's change or click would, and prints the sheet. Exit status: 0
+// as the user's change or click would, saves the sheet to OUT as "Save
+// Character" would (extension ".brk", the label shows OUT), and prints the
+// sheet. Exit status: 0
 // when the last pass completed, 1 when it ended with an error, 2 on bad
 // arguments.
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "buildfile/build_file.h"
 #include "cli/cli_actions.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
@@ -25,7 +28,7 @@ using namespace brennick;
 int usage(const std::string& problem) {
   std::cerr << "brennick-cli: " << problem << "\n"
             << "usage: brennick-cli eval [--locale point|comma] [BUILD.brk]\n"
-            << "                         [--set NAME=VALUE | --click NAME[@PAGE]]... [--json]\n"
+            << "                         [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]\n"
             << "       brennick-cli catalog --json\n";
   return 2;
 }
@@ -36,6 +39,20 @@ std::string executable_dir(const char* argv0) {
   if (ec) self = std::filesystem::absolute(argv0, ec);
   return self.parent_path().string();
 }
+
+// The file dialogs answered from the command line: the open dialog with
+// BUILD, the save dialog with OUT.
+class EvalDialogs : public CliDialogs {
+ public:
+  EvalDialogs(std::optional<std::string> build, std::optional<std::string> out)
+      : CliDialogs(std::move(build)), out_(std::move(out)) {}
+  std::optional<std::string> save_file(const std::string&, const std::string&, const std::string&) override {
+    return out_;
+  }
+
+ private:
+  std::optional<std::string> out_;
+};
 
 void print_text(const Calculator& calc) {
   std::cout << "status: " << calc.sheet.status_panel1 << "\n";
@@ -60,6 +77,7 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   NumberFormat format = NumberFormat::point();
   bool json = false;
   std::optional<std::string> build;
+  std::optional<std::string> save_to;
   std::vector<CliAction> actions;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -73,6 +91,11 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
       auto v = next();
       if (!v || (*v != "point" && *v != "comma")) return usage("--locale takes point or comma");
       format = *v == "comma" ? NumberFormat::comma() : NumberFormat::point();
+    } else if (a == "--save") {
+      auto v = next();
+      if (!v || v->empty()) return usage("--save needs a file name");
+      if (save_to) return usage("--save given more than once");
+      save_to = *v;
     } else if (a == "--set" || a == "--click") {
       auto v = next();
       if (!v) return usage(a + " needs an argument");
@@ -88,8 +111,7 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
     }
   }
 
-  SilentDialogs dialogs;
-  CliDialogs cli_dialogs(build);
+  EvalDialogs cli_dialogs(build, save_to);
   Calculator calc(format, {&cli_dialogs, nullptr, nullptr});
   calc.state.app_dir = executable_dir(argv0);
   start_sheet(calc);
@@ -97,13 +119,14 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   for (const CliAction& action : actions) {
     if (!apply_cli_action(calc, action)) return usage("no such menu item: " + action.value);
   }
+  // A failed save shows in the status, so the exit status is 1.
+  if (save_to) file_saveClick(calc);
 
   if (json) {
     std::cout << sheet_json(calc).dump(2) << "\n";
   } else {
     print_text(calc);
   }
-  (void)dialogs;
   return calc.sheet.status_panel1 == "OK" ? 0 : 1;
 }
 

@@ -147,29 +147,26 @@ Range unarmed_formula(Formula f, const Stats& s, const Column& c) {
 
 }  // namespace
 
-void Calculator::Calc_dmg() {
+Calculator::AttackPower Calculator::attack_power(const ForceOrbAdd& add) const {
+  AttackPower out;
   const int cls = class_row();
-  if (cls < 0 || cls >= kClassCount) {
-    state.final_atkpow_min = state.final_atkpow_max = 0;
-    state.final_atkpow_min_2 = state.final_atkpow_max_2 = 0;
-    return;
-  }
+  if (cls < 0 || cls >= kClassCount) return out;
 
   // The mastery fraction of this pass, from the skill's current level.
   const int slot = kMasterySlot[cls];
   if (slot >= 0) {
     const std::int32_t level = sheet.value(slot_controls(slot).level);
     if (level <= 0) {
-      state.fighter_skill_value = 0;
+      out.mastery = 0;
     } else {
       // A typed level above the top level reads the top level's value.
       const int row_level = std::min<std::int32_t>(level, kSkillLevelCount);
-      state.fighter_skill_value =
-          real_of_text(skill_value_text(skill_number(cls, slot), 1, row_level, ".", ",",
-                                        state.locale_decimal_comma == 1),
-                       format_);
+      out.mastery = real_of_text(skill_value_text(skill_number(cls, slot), 1, row_level, ".", ",",
+                                                  state.locale_decimal_comma == 1),
+                                 format_);
     }
   }
+  const double mastery = out.mastery.value_or(state.fighter_skill_value);
 
   Stats s{};
   s.str = sheet.value(Ctl::stat_strenght);
@@ -187,18 +184,28 @@ void Calculator::Calc_dmg() {
     const Rule& rule = kRules[cls][kind];
     if (rule.formula == F::None) return {};
     if (kind == kNoWeapon) return unarmed_formula(rule.formula, s, c);
-    return weapon_formula(rule.formula, rule.level, rule.mastery, s, c, state.fighter_skill_value);
+    return weapon_formula(rule.formula, rule.level, rule.mastery, s, c, mastery);
   };
 
   const CalcState& st = state;
-  const Range one = column(Ctl::Select_weapon, {st.weap_min_pow, st.weap_max_pow, st.weap_spec_pow,
-                                                st.forceorb_add_min, st.forceorb_add_max});
-  const Range two = column(Ctl::Select_weapon_2, {st.weap_min_pow_2, st.weap_max_pow_2, st.weap_spec_pow_2,
-                                                  st.forceorb_add_min_2, st.forceorb_add_max_2});
-  state.final_atkpow_min = one.min;
-  state.final_atkpow_max = one.max;
-  state.final_atkpow_min_2 = two.min;
-  state.final_atkpow_max_2 = two.max;
+  const Range one = column(Ctl::Select_weapon, {st.weap_min_pow, st.weap_max_pow, st.weap_spec_pow, add.min, add.max});
+  const Range two =
+      column(Ctl::Select_weapon_2, {st.weap_min_pow_2, st.weap_max_pow_2, st.weap_spec_pow_2, add.min_2, add.max_2});
+  out.min = one.min;
+  out.max = one.max;
+  out.min_2 = two.min;
+  out.max_2 = two.max;
+  return out;
+}
+
+void Calculator::Calc_dmg() {
+  const AttackPower a = attack_power({state.forceorb_add_min, state.forceorb_add_max, state.forceorb_add_min_2,
+                                      state.forceorb_add_max_2});
+  if (a.mastery) state.fighter_skill_value = *a.mastery;
+  state.final_atkpow_min = a.min;
+  state.final_atkpow_max = a.max;
+  state.final_atkpow_min_2 = a.min_2;
+  state.final_atkpow_max_2 = a.max_2;
 }
 
 }  // namespace brennick

@@ -197,12 +197,16 @@ void Calculator::guarded(Ctl sender, Action&& action) {
 }
 
 void Calculator::AppException(Ctl sender, const std::string& message) {
+  const Ctl parent = control_spec(sender).parent;
+  const std::string owner = parent == Ctl::Count_ ? "" : std::string(control_spec(parent).name);
+  AppException(owner, std::string(control_spec(sender).name), message);
+}
+
+void Calculator::AppException(const std::string& owner, const std::string& detail, const std::string& message) {
   state.calc_ready = 1;
   changeEvents();
   sheet.status_panel1 = message;
-  const Ctl parent = control_spec(sender).parent;
-  const std::string owner = parent == Ctl::Count_ ? "" : std::string(control_spec(parent).name);
-  if (services_.error_log) services_.error_log->write_error_log(message, owner, std::string(control_spec(sender).name));
+  if (services_.error_log) services_.error_log->write_error_log(message, owner, detail);
 }
 
 // --- user actions --------------------------------------------------------------
@@ -242,6 +246,9 @@ void Calculator::user_click(Ctl id) {
   } else if (id == Ctl::Btn_FileOpen) {
     // The tool button performs the menu item's command, with the menu item as sender.
     guarded(Ctl::MainMenu_file_load, [&] { run_calculation(Ctl::MainMenu_file_load); });
+  } else if (id == Ctl::img_holy_valor_special) {
+    // Holy Valor's attack power against undead (the picture is disabled for a Knight).
+    dialogs().information(state.holy_valor_text);
   } else if (attached(id)) {
     guarded(id, [&] { run_calculation(id); });
   }
@@ -250,6 +257,13 @@ void Calculator::user_click(Ctl id) {
 void Calculator::user_leave(Ctl id) {
   const std::uint8_t flags = control_spec(id).flags;
   const std::string& text = sheet.text(id);
+  if (control_spec(id).kind == ControlKind::NumberField) {
+    // A number field takes its range when the user leaves it.
+    const Control& c = sheet[id];
+    const std::string clamped = int_text(std::clamp(sheet.value(id), c.min, c.max));
+    if (text != clamped) user_set_text(id, clamped);
+    return;
+  }
   bool bad = false;
   if (flags & cflag::IntCheck) {
     bad = !is_int_text(text) || int_of_text(text) == -2147483647 - 1;
@@ -368,21 +382,6 @@ void Calculator::class_setup() {
     sheet.set_hint(slot.icon, name);
   }
   for (int k = 0; k < 16; ++k) sheet.set_visible(slot_controls(k).mana, true);
-}
-
-void Calculator::set_skill_type(int slot_index, int kind) {
-  struct Kind {
-    const char* picture;
-    const char* hint;
-  };
-  static constexpr Kind kKinds[] = {{"passive.bmp", "This is a passive skill."},
-                                    {"active.bmp", "This is a Active skill."},
-                                    {"on.bmp", "This is a Timed skill and Enabled!"},
-                                    {"off.bmp", "This is a Timed skill and Disabled!"}};
-  if (kind < 1 || kind > 4 || slot_index < 0 || slot_index >= 16) return;
-  const Ctl img = slot_controls(slot_index).kind_img;
-  sheet.set_picture(img, kKinds[kind - 1].picture);
-  sheet.set_hint(img, kKinds[kind - 1].hint);
 }
 
 }  // namespace brennick

@@ -60,6 +60,9 @@ class Calculator {
   // The application-wide error handler: sheet live again, message in the
   // status bar, a line in the error log (owner = sender's parent).
   void AppException(Ctl sender, const std::string& message);
+  // The same for a sender that is no control of the sheet (an item of a
+  // right-click menu): owner and detail are given by name.
+  void AppException(const std::string& owner, const std::string& detail, const std::string& message);
 
   // The class row of Select_class (-1 when none).
   int class_row() const { return sheet.row(Ctl::Select_class); }
@@ -91,6 +94,20 @@ class Calculator {
   void Calc_Block();
   void Calc_weight();
   void Calc_dmg();
+
+  // Attack power of both columns as Calc_dmg computes it from the sheet and
+  // the copied equipment values, with the given force-orb additions in
+  // place of the state's; writes nothing. `mastery` is the weapon-mastery
+  // fraction of this pass, set when the class has a mastery skill.
+  struct AttackPower {
+    std::int32_t min = 0, max = 0, min_2 = 0, max_2 = 0;
+    std::optional<double> mastery;
+  };
+  struct ForceOrbAdd {
+    std::int32_t min = 0, max = 0, min_2 = 0, max_2 = 0;
+  };
+  AttackPower attack_power(const ForceOrbAdd& add) const;
+
   void Calc_DoT();
   void Calc_Speed();
   void display_final_results();

@@ -52,10 +52,12 @@ nlohmann::ordered_json sheet_json(const Calculator& calc) {
   for (Ctl id : all_controls()) controls[std::string(control_spec(id).name)] = control_json(calc.sheet, id);
   out["controls"] = std::move(controls);
   nlohmann::ordered_json state = nlohmann::ordered_json::object();
-  // app_dir is where the program runs, not part of the character: left out
-  // so the same build prints the same on every machine.
+  // app_dir is where the program runs and open_dialog_file where a build
+  // came from, not part of the character: left out so the same build prints
+  // the same on every machine.
   for_each_state_value(calc.state, [&](const char* name, const auto& value) {
-    if (std::string_view(name) != "app_dir") state[name] = value;
+    const std::string_view n(name);
+    if (n != "app_dir" && n != "open_dialog_file") state[name] = value;
   });
   out["state"] = std::move(state);
   return out;

@@ -1,5 +1,10 @@
 // Mixing: "Gem with..." recipes on the weapon, armour, shield and orb pages
 // add their bonuses to the slot's boxes, then recalculate once.
+//
+// A box that does not hold a number of the kind it is read as throws a
+// ConversionError; boxes written before it keep their new values and the
+// caller's error handler reports it. Levels and recipe numbers a menu does
+// not have change nothing but still recalculate.
 #pragma once
 
 #include <string>

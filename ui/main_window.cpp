@@ -29,11 +29,13 @@
 #include <QToolButton>
 
 #include "assets/art.h"
+#include "buildfile/build_file.h"
 #include "engine/calculator.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
+#include "ui/popup_menus.h"
 
 namespace brennick {
 namespace {
@@ -164,6 +166,7 @@ MainWindow::MainWindow(Calculator& calc, QWidget* parent)
   setObjectName(QStringLiteral("MainForm"));
   setWindowIcon(icon_of(art::Icon::Application));
   build();
+  new PopupMenuView(*this);  // the right-click menus of the pages
   choose_font();
   refresh_all();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -617,10 +620,11 @@ void MainWindow::perform(Ctl id) {
     case C::Button1:
       close();
       return;
-    case C::MainMenu_help_help:
+    case C::MainMenu_file_save:
+      file_saveClick(calc_, id);
+      after_user_action();
       return;
-    case C::img_holy_valor_special:
-      if (calc_.sheet[id].enabled) calc_.dialogs().information(calc_.state.holy_valor_text);
+    case C::MainMenu_help_help:
       return;
     default:
       break;

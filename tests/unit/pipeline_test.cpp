@@ -6,23 +6,12 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "tests/unit/test_sheet.h"
 #include "engine/startup.h"
 
 using namespace brennick;
 
 namespace {
-
-struct LogLine {
-  std::string message, owner, detail;
-};
-
-class RecordingLog : public ErrorLog {
- public:
-  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
-    lines.push_back({m, o, d});
-  }
-  std::vector<LogLine> lines;
-};
 
 struct Fixture {
   explicit Fixture(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, &log, nullptr}) {
@@ -220,4 +209,19 @@ TEST(Pipeline, EquipmentBoxesFeedTheState) {
   EXPECT_EQ(f.calc.state.gem_stm_2, -3);
   EXPECT_EQ(f.calc.state.rings_hp_2, 0);
   EXPECT_EQ(f.calc.state.boots_abs, 2.25);
+}
+
+TEST(Pipeline, NumberFieldsTakeTheirRangeWhenLeft) {
+  Fixture f;
+  f.calc.user_set_text(Ctl::stat_level, "2000");  // read as typed until left
+  EXPECT_EQ(f.calc.sheet.value(Ctl::stat_level), 2000);
+  f.calc.user_leave(Ctl::stat_level);
+  EXPECT_EQ(f.calc.sheet.text(Ctl::stat_level), "1000");
+  f.calc.user_set_text(Ctl::skill_level_2_2, "-4");
+  f.calc.user_leave(Ctl::skill_level_2_2);
+  EXPECT_EQ(f.calc.sheet.text(Ctl::skill_level_2_2), "0");
+  f.calc.user_set_text(Ctl::stat_health, "x");  // not an integer: the minimum
+  f.calc.user_leave(Ctl::stat_health);
+  EXPECT_EQ(f.calc.sheet.text(Ctl::stat_health), "0");
+  EXPECT_EQ(f.calc.sheet.status_panel1, "OK");
 }

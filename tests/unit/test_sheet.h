@@ -6,10 +6,24 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/calculator.h"
 
 namespace brennick {
+
+// An error log that keeps its lines for the test to read.
+struct LogLine {
+  std::string message, owner, detail;
+};
+
+class RecordingLog : public ErrorLog {
+ public:
+  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
+    lines.push_back({m, o, d});
+  }
+  std::vector<LogLine> lines;
+};
 
 struct TestSheet {
   explicit TestSheet(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {}

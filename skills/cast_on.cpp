@@ -1,0 +1,153 @@
+// Buffs other players cast on the character: eight slots, each with the
+// caster's skill level and an on/off switch. A class never receives its own
+// skill this way; its slots are disabled and never act.
+#include "skills/cast_on.h"
+
+#include "data/calc_skill.h"
+#include "engine/evaluation.h"
+#include "skills/report_framework.h"
+
+namespace brennick::skills {
+namespace {
+
+// Buff slot index (slot - 1) and its skill number.
+enum CastOn : int {
+  ForceOfNature = 0,      // skill 32
+  HolyValor = 1,          // skill 85
+  HolyMind = 2,           // skill 116: no switch and no effect
+  EnchantWeapon = 3,      // skill 103
+  TriumphOfValhalla = 4,  // skill 74
+  HallOfValhalla = 5,     // skill 77
+  RegenerationField = 6,  // skill 126
+  VirtualLife = 7,        // skill 124
+};
+
+SkillContext context(const Calculator& calc) {
+  SkillContext ctx = SkillContext::for_locale(calc.format());
+  ctx.locale_decimal_comma = calc.state.locale_decimal_comma == 1;
+  ctx.character_level = calc.sheet.value(Ctl::stat_level);
+  ctx.spirit = calc.sheet.value(Ctl::stat_spirit);
+  ctx.class_is_magician = calc.class_row() == Magician;
+  ctx.magician_skill_value = calc.state.magician_skill_value;
+  return ctx;
+}
+
+// The level of a buff slot when it acts (class may receive it, switch on,
+// level 1..10), otherwise 0.
+int acting_level(const Calculator& calc, int slot) {
+  if (!may_receive(calc.class_row(), slot)) return 0;
+  if (calc.state.cast_on_on[static_cast<std::size_t>(slot)] != 1) return 0;
+  const int level = calc.sheet.value(cast_on_controls(slot).spin);
+  return level >= 1 && level <= kSkillLevelCount ? level : 0;
+}
+
+// Triumph of Valhalla's attack bonus at a level: ("N+lv/9" read as N + 10) div 2.
+std::int32_t valhalla_max_bonus(const Calculator& calc, int level) {
+  const std::int32_t v =
+      skill_int_of_text(skill_value_text(74, 1, level, "+lv/9", "", calc.state.locale_decimal_comma == 1));
+  return (v + 10) / 2;
+}
+
+}  // namespace
+
+bool may_receive(int class_no, int slot) {
+  switch (slot) {
+    case ForceOfNature: return class_no != Archer;
+    case HolyValor: return class_no != Knight;
+    case HolyMind: return false;
+    case EnchantWeapon: return class_no != Magician;
+    case TriumphOfValhalla: return class_no != Atalanta;
+    case HallOfValhalla: return class_no != Archer && class_no != Pikeman && class_no != Atalanta;
+    case RegenerationField:
+    case VirtualLife: return class_no != Priestess;
+    default: return false;
+  }
+}
+
+void Reset_castOn(Calculator& calc) {
+  const int cls = calc.class_row();
+  for (int slot = 0; slot < 8; ++slot) {
+    if (slot == HolyMind) continue;  // always disabled
+    const CastOnControls& c = cast_on_controls(slot);
+    const bool available = may_receive(cls, slot);
+    calc.sheet.set_enabled(c.label, available);
+    calc.sheet.set_enabled(c.spin, available);
+    // A disabled switch takes no clicks.
+    calc.sheet.set_enabled(c.stat_img, available);
+  }
+  // The undead picture shows Holy Valor's note, except to a Knight.
+  calc.sheet.set_enabled(Ctl::img_holy_valor_special, may_receive(cls, HolyValor));
+}
+
+}  // namespace brennick::skills
+
+namespace brennick {
+
+using namespace skills;
+
+void Calculator::Calc_castOn(bool first_pass) {
+  Reset_castOn(*this);
+  const CalcSkill cs(context(*this));
+  CalcState& st = state;
+
+  if (!first_pass) {
+    if (!may_receive(class_row(), HolyValor)) return;  // a Knight keeps the last text
+    const int level = acting_level(*this, HolyValor);
+    if (level == 0) {
+      st.holy_valor_text = "increase the Level and/or enable it.";
+      return;
+    }
+    auto undead = [&](std::int32_t v) { return num(cs.skill_boost(85, 1, level, v, 1)); };
+    st.holy_valor_text = "Atk-Pow 1h: " + undead(st.final_atkpow_min) + " - " + undead(st.final_atkpow_max) +
+                         std::string(CRLF) + "Atk-Pow 2h: " + undead(st.final_atkpow_min_2) + " - " +
+                         undead(st.final_atkpow_max_2) + std::string(CRLF) + std::string(CRLF) +
+                         "Duration: " + skill_value_text(85, 3, level) + std::string(CRLF) + std::string(CRLF) +
+                         "only to undead!";
+    return;
+  }
+
+  if (const int level = acting_level(*this, ForceOfNature)) {
+    const std::int32_t p = cs.integer(32, 1, level), r = cs.integer(32, 2, level);
+    st.final_atkpow_min += p;
+    st.final_atkpow_max += p;
+    st.final_atkpow_min_2 += p;
+    st.final_atkpow_max_2 += p;
+    st.final_rtg += r;
+    st.final_rtg_2 += r;
+  }
+  if (const int level = acting_level(*this, EnchantWeapon)) {
+    // The lightning row (3) is the one that counts.
+    st.final_atkpow_min = cs.enchant_weapon_bound(3, level, st.final_atkpow_min, true);
+    st.final_atkpow_max = cs.enchant_weapon_bound(3, level, st.final_atkpow_max, false);
+    st.final_atkpow_min_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_min_2, true);
+    st.final_atkpow_max_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_max_2, false);
+  }
+  if (const int level = acting_level(*this, TriumphOfValhalla)) {
+    const std::int32_t a = valhalla_max_bonus(*this, level);
+    st.final_atkpow_max += a;
+    st.final_atkpow_max_2 += a;
+  }
+  // Hall of Valhalla decides the evasion of every class that may receive
+  // it; the others set their evasion in their own reports.
+  if (may_receive(class_row(), HallOfValhalla)) {
+    if (const int level = acting_level(*this, HallOfValhalla)) {
+      const std::int32_t a = valhalla_max_bonus(*this, level);
+      st.final_atkpow_max += a;
+      st.final_atkpow_max_2 += a;
+      st.final_eva = cs.integer(77, 1, level) / 2;
+    } else {
+      st.final_eva = 0;
+    }
+  }
+  if (const int level = acting_level(*this, RegenerationField)) {
+    const long double m = cs.fraction(126, 2, level);
+    st.final_mp_regen = stored(static_cast<ext>(st.final_mp_regen) + m);
+    st.final_mp_regen_2 = stored(static_cast<ext>(st.final_mp_regen_2) + m);
+  }
+  if (const int level = acting_level(*this, VirtualLife)) {
+    st.final_hp = cs.skill_boost(124, 1, level, st.final_hp, 1);
+    st.final_hp_2 = cs.skill_boost(124, 1, level, st.final_hp_2, 1);
+  }
+}
+
+}  // namespace brennick

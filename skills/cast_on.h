@@ -1,0 +1,19 @@
+// Buffs cast on the character (slots 1..8, index 0..7): which class may
+// receive which buff, and the availability of the slots' controls.
+// Calculator::Calc_castOn applies them (skills/cast_on.cpp).
+#pragma once
+
+#include "engine/calculator.h"
+
+namespace brennick::skills {
+
+// Whether a class (row of Select_class, -1 none) may receive the buff of a
+// slot index. Holy Mind (index 2) never acts.
+bool may_receive(int class_no, int slot);
+
+// Enables the label, level field and switch of the slots the selected class
+// may receive and disables the others (slot 3 is left as it is), and gives
+// the undead picture its click for every class but the Knight.
+void Reset_castOn(Calculator& calc);
+
+}  // namespace brennick::skills

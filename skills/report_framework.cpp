@@ -1,0 +1,262 @@
+#include "skills/report_framework.h"
+
+#include <cmath>
+
+#include "engine/evaluation.h"
+
+namespace brennick::skills {
+namespace {
+
+// Passive and timed slots of each class; every other slot is active.
+struct KindRow {
+  std::initializer_list<int> passive, timed;
+};
+const KindRow& kind_row(int class_no) {
+  static const KindRow kRows[kClassCount] = {
+      // Fighter
+      {{tier(1, 1), tier(1, 2), tier(4, 4)}, {tier(3, 1), tier(3, 3), tier(4, 2)}},
+      // Archer
+      {{tier(1, 2), tier(2, 1), tier(4, 2)}, {tier(1, 1), tier(2, 2), tier(3, 2), tier(4, 1), tier(4, 4)}},
+      // Pikeman
+      {{tier(1, 2), tier(2, 3), tier(3, 3)}, {tier(4, 1), tier(4, 3)}},
+      // Mechanician
+      {{tier(1, 3), tier(3, 3)},
+       {tier(1, 1), tier(1, 4), tier(2, 2), tier(2, 3), tier(3, 1), tier(3, 4), tier(4, 2), tier(4, 3), tier(4, 4)}},
+      // Atalanta
+      {{tier(1, 3)}, {tier(2, 1), tier(3, 2), tier(4, 1), tier(4, 3)}},
+      // Knight
+      {{tier(1, 3), tier(3, 1)}, {tier(1, 2), tier(2, 1), tier(2, 4), tier(3, 2), tier(4, 2), tier(4, 3)}},
+      // Magician
+      {{tier(2, 1)}, {tier(1, 3), tier(2, 3), tier(3, 1), tier(3, 3), tier(3, 4), tier(4, 1), tier(4, 3)}},
+      // Priestess
+      {{tier(2, 1)}, {tier(2, 3), tier(3, 4), tier(4, 2), tier(4, 4)}},
+  };
+  return kRows[class_no];
+}
+
+bool contains(std::initializer_list<int> list, int v) {
+  for (int x : list)
+    if (x == v) return true;
+  return false;
+}
+
+std::string joined(std::initializer_list<std::string> parts, std::string_view sep) {
+  std::string out;
+  bool first = true;
+  for (const std::string& p : parts) {
+    if (!first) out += sep;
+    out += p;
+    first = false;
+  }
+  return out;
+}
+
+}  // namespace
+
+SlotKind slot_kind(int class_no, int slot_index) {
+  const KindRow& row = kind_row(class_no);
+  if (contains(row.passive, slot_index)) return SlotKind::Passive;
+  if (contains(row.timed, slot_index)) return SlotKind::Timed;
+  return SlotKind::Active;
+}
+
+// --- texts -------------------------------------------------------------------------
+
+std::string num(std::int64_t value) { return int_text(value); }
+
+std::string real(long double value, const NumberFormat& format) { return format_general(value, format); }
+
+std::string groups(std::initializer_list<std::string> parts) {
+  return joined(parts, std::string(CRLF) + std::string(CRLF));
+}
+
+std::string lines(std::initializer_list<std::string> parts) { return joined(parts, CRLF); }
+
+std::string pair_lines(std::string_view label, const Pairs& p) {
+  const std::string l(label);
+  return lines({l + " 1h: " + num(p.one.min) + " - " + num(p.one.max),
+                l + " 2h: " + num(p.two.min) + " - " + num(p.two.max)});
+}
+
+std::string attack_block(const Pairs& p) { return pair_lines("Atk-Pow", p); }
+
+std::string rating_block(std::int32_t rtg1, const std::string& bonus1, std::int32_t rtg2,
+                         const std::string& bonus2) {
+  const std::int64_t b1 = skill_int_of_text(bonus1), b2 = skill_int_of_text(bonus2);
+  return lines({"Atk-Rtg 1h: " + num(rtg1 + b1) + " (+" + bonus1 + ")",
+                "Atk-Rtg 2h: " + num(rtg2 + b2) + " (+" + bonus2 + ")"});
+}
+
+std::string rating_block(std::int32_t rtg1, std::int32_t bonus1, std::int32_t rtg2, std::int32_t bonus2) {
+  return rating_block(rtg1, num(bonus1), rtg2, num(bonus2));
+}
+
+std::string critical_block(std::int32_t crit1, std::int32_t k1, std::int32_t crit2, std::int32_t k2) {
+  return lines({"Critical 1h: " + num(static_cast<std::int64_t>(crit1) + k1) + " % (+" + num(k1) + ")",
+                "Critical 2h: " + num(static_cast<std::int64_t>(crit2) + k2) + " % (+" + num(k2) + ")"});
+}
+
+double round_abs(long double value) { return round2(static_cast<ext>(stored(value))); }
+
+std::int32_t floor_of(long double value) { return saturate_i32(std::floor(value)); }
+
+// --- slot operations -----------------------------------------------------------------
+
+void show_level_req(Sheet& sheet, Ctl label, int slot_number, int level) {
+  std::int64_t required = skill_catalog().level_req(slot_number - 1);
+  if (level >= 1 && level <= kSkillLevelCount) required += 2 * level - 2;
+  sheet.set_text(label, "Level " + int_text(required));
+}
+
+void calc_skill_usage(Calculator& calc, int skill, int level, Ctl label, int mp_row) {
+  if (skill < 1 || level < 1 || level > kSkillLevelCount || mp_row < 1) {
+    calc.sheet.set_visible(label, false);
+    calc.sheet.set_text(label, "");
+    return;
+  }
+  calc.sheet.set_visible(label, true);
+  const std::int32_t cost = skill_int_of_text(skill_value_text(skill, mp_row, level));
+  const auto count = [&](std::int32_t mp) { return floor_of(static_cast<ext>(mp) / static_cast<ext>(cost)); };
+  calc.sheet.set_text(label, num(count(calc.state.final_mp)) + " / " + num(count(calc.state.final_mp_2)));
+}
+
+int mp_row_of(int skill) {
+  const SkillCatalog& catalog = skill_catalog();
+  for (int r = 1; r <= kSkillRowCount; ++r)
+    if (catalog.row_label(skill, r) == "MP") return r;
+  return 0;
+}
+
+// --- Slot ----------------------------------------------------------------------------
+
+Slot::Slot(ReportRun& run, int slot_index, int skill, int level)
+    : run_(run), index_(slot_index), skill_(skill), level_(level) {}
+
+bool Slot::on() const { return run_.calc().state.skill_on[static_cast<std::size_t>(index_)] == 1; }
+Calculator& Slot::calc() { return run_.calc(); }
+CalcState& Slot::state() { return run_.calc().state; }
+Sheet& Slot::sheet() { return run_.calc().sheet; }
+const NumberFormat& Slot::format() const { return run_.calc().format(); }
+
+CalcSkill Slot::calc_skill() const {
+  Calculator& c = run_.calc();
+  SkillContext ctx = SkillContext::for_locale(c.format());
+  ctx.locale_decimal_comma = c.state.locale_decimal_comma == 1;
+  ctx.character_level = c.sheet.value(Ctl::stat_level);
+  ctx.spirit = c.sheet.value(Ctl::stat_spirit);
+  ctx.class_is_magician = run_.class_no() == Magician;
+  ctx.magician_skill_value = c.state.magician_skill_value;
+  return CalcSkill(ctx);
+}
+
+std::string Slot::T(int row) const { return skill_value_text(skill_, row, level_); }
+std::string Slot::T(int skill, int row, int level) const { return skill_value_text(skill, row, level); }
+long double Slot::F(int row) const { return calc_skill().fraction(skill_, row, level_); }
+std::int32_t Slot::I(int row) const { return calc_skill().integer(skill_, row, level_); }
+
+int Slot::weapon(Column c) const {
+  return run_.calc().sheet.row(c == OneHand ? Ctl::Select_weapon : Ctl::Select_weapon_2);
+}
+
+Pairs Slot::base() const {
+  const CalcState& s = run_.calc().state;
+  return {{s.final_atkpow_min, s.final_atkpow_max}, {s.final_atkpow_min_2, s.final_atkpow_max_2}};
+}
+
+Pair Slot::boost(int row, std::int32_t times, const Pair& of) const {
+  const CalcSkill cs = calc_skill();
+  return {cs.skill_boost(skill_, row, level_, of.min, times), cs.skill_boost(skill_, row, level_, of.max, times)};
+}
+
+Pair Slot::boost_by_count(int fraction_row, int count_row, const Pair& of) const {
+  const CalcSkill cs = calc_skill();
+  return {cs.skill_boost_by_count(skill_, fraction_row, count_row, level_, of.min),
+          cs.skill_boost_by_count(skill_, fraction_row, count_row, level_, of.max)};
+}
+
+Pairs Slot::per_fitting(const WeaponSet& set, const std::function<Pair(Column, const Pair&)>& f) const {
+  const Pairs b = base();
+  Pairs out;
+  for (Column c : kColumns)
+    if (fits(set, c)) out[c] = f(c, b[c]);
+  return out;
+}
+
+std::int32_t Slot::rating(Column c) const {
+  return c == OneHand ? run_.calc().state.final_rtg : run_.calc().state.final_rtg_2;
+}
+std::int32_t Slot::critical(Column c) const {
+  return c == OneHand ? run_.calc().state.final_crit : run_.calc().state.final_crit_2;
+}
+std::int32_t Slot::weapon_rating(Column c) const {
+  return c == OneHand ? run_.calc().state.weap_rtg : run_.calc().state.weap_rtg_2;
+}
+
+// --- ReportRun -------------------------------------------------------------------------
+
+ReportRun::ReportRun(Calculator& calc) : calc_(calc), class_no_(calc.class_row()) {
+  for (int i = 0; i < kSlotCount; ++i) levels_.push_back(calc.sheet.value(slot_controls(i).level));
+}
+
+void ReportRun::slot(int slot_index, int usage_row, const SlotBody& body, const SlotBody& at_zero) {
+  const SlotControls& controls = slot_controls(slot_index);
+  const int level = this->level(slot_index);
+  const bool learned = level >= 1 && level <= kSkillLevelCount;
+  const int skill = skill_number(class_no_, slot_index);
+
+  calc_.sheet.set_text(controls.info, "");
+
+  // The kind picture and the usage label come before the slot's state
+  // changes, so the usage label reads the pools as they were when the slot
+  // was reached.
+  const SlotKind kind = slot_kind(class_no_, slot_index);
+  int shown = static_cast<int>(kind);
+  if (kind == SlotKind::Timed) shown = calc_.state.skill_on[static_cast<std::size_t>(slot_index)] == 1 ? 3 : 4;
+  calc_.set_skill_type(slot_index, shown);
+  if (usage_row == kHiddenUsage) {
+    calc_skill_usage(calc_, 0, 0, controls.mana, 0);
+  } else {
+    calc_skill_usage(calc_, skill, level, controls.mana, usage_row);
+  }
+
+  Slot s(*this, slot_index, skill, learned ? level : 0);
+  if (learned) {
+    if (body) body(s);
+  } else if (level <= 0 && at_zero) {
+    at_zero(s);  // a typed level above the top level neither reports nor resets
+  }
+  std::string box;
+  for (const std::string& t : s.texts()) {
+    box += t;
+    box += CRLF;
+  }
+  calc_.sheet.set_text(controls.info, box);
+}
+
+// Classes whose report is not built yet: every box stays empty; the kind
+// pictures follow the kind table and the switches, and active slots show
+// the usage of their skill's "MP" row. No state is changed.
+void report_not_built_yet(ReportRun& run) {
+  for (int i = 0; i < kSlotCount; ++i) {
+    const int skill = skill_number(run.class_no(), i);
+    const int usage = slot_kind(run.class_no(), i) == SlotKind::Active ? mp_row_of(skill) : kHiddenUsage;
+    run.slot(i, usage, {});
+  }
+}
+
+}  // namespace brennick::skills
+
+namespace brennick {
+
+void Calculator::Calc_skills() {
+  const int c = class_row();
+  if (c < 0 || c >= kClassCount) return;  // no class: the boxes keep their texts
+  skills::ReportRun run(*this);
+  if (c == Fighter) {
+    skills::fighter_report(run);
+  } else {
+    skills::report_not_built_yet(run);
+  }
+}
+
+}  // namespace brennick

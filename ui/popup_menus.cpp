@@ -1,0 +1,137 @@
+#include "ui/popup_menus.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QPixmap>
+#include <QWidget>
+
+#include "assets/art.h"
+#include "engine/calculator.h"
+#include "equipment/menu_items.h"
+#include "ui/main_window.h"
+
+namespace brennick {
+namespace {
+
+constexpr const char* kImageProperty = "brennick_image";
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Menu captions show "&" literally.
+QString caption_text(const std::string& s) {
+  QString t = qs(s);
+  t.replace(QLatin1Char('&'), QLatin1String("&&"));
+  return t;
+}
+
+}  // namespace
+
+PopupMenuView::PopupMenuView(MainWindow& window) : QObject(&window), window_(window) {
+  setObjectName(QStringLiteral("popup_menus"));
+  for (Popup which : kAllPopups) {
+    build(which);
+    for (Ctl page : popup_pages(which)) {
+      QWidget* w = window_.widget(page);
+      if (!w) continue;
+      w->setContextMenuPolicy(Qt::CustomContextMenu);
+      connect(w, &QWidget::customContextMenuRequested, this,
+              [this, which, page, w](const QPoint& pos) { open(which, page, w->mapToGlobal(pos)); });
+    }
+  }
+}
+
+int PopupMenuView::image_of(const QAction* action) {
+  const QVariant v = action->property(kImageProperty);
+  return v.isValid() ? v.toInt() : kNoImage;
+}
+
+QIcon PopupMenuView::icon_of(Popup which, int image) const {
+  if (image == kNoImage) return {};
+  if (which == Popup::Weapon) {
+    if (image >= 0 && image < kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::weapon_kind_icon(image))));
+    if (image == kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::Icon::RedDot)));
+    if (image == kGreenDotImage) return QIcon(QPixmap::fromImage(art::icon(art::Icon::GreenDot)));
+    return {};
+  }
+  if (which == Popup::Sheltom && image >= kFirstSheltomImage && image < kFirstSheltomImage + 9) {
+    const QString file = QStringLiteral("Sheltom_%1.bmp").arg(image - kFirstSheltomImage + 1);
+    const QImage picture = art::picture(file);
+    if (picture.isNull()) return {};
+    return QIcon(QPixmap::fromImage(art::keyed(picture).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  }
+  return {};
+}
+
+void PopupMenuView::build(Popup which) {
+  const PopupMenu& model = model_.menu(which);
+  auto* menu = new QMenu(&window_);
+  menu->setObjectName(qs(model.name));
+  menus_[static_cast<std::size_t>(which)] = menu;
+
+  // Items and sub-menus, one level deep as the model has them.
+  auto add_items = [&](QMenu* into, const std::vector<MenuEntry>& entries, auto& self) -> void {
+    for (const MenuEntry& e : entries) {
+      if (e.separator) {
+        into->addSeparator()->setObjectName(qs(e.name));
+        continue;
+      }
+      if (!e.items.empty()) {
+        QMenu* sub = into->addMenu(caption_text(e.caption));
+        sub->setObjectName(qs(e.name));
+        sub->menuAction()->setObjectName(qs(e.name));
+        self(sub, e.items, self);
+        continue;
+      }
+      QAction* a = into->addAction(caption_text(e.caption));
+      a->setObjectName(qs(e.name));
+      const std::string name = e.name;
+      connect(a, &QAction::triggered, this, [this, name] { trigger(name); });
+    }
+  };
+  add_items(menu, model.items, add_items);
+  show_model(which);
+}
+
+void PopupMenuView::show_model(Popup which) {
+  QMenu* menu = menus_[static_cast<std::size_t>(which)];
+  auto show = [&](const std::vector<MenuEntry>& entries, auto& self) -> void {
+    for (const MenuEntry& e : entries) {
+      if (e.separator) continue;
+      QAction* a = nullptr;
+      if (!e.items.empty()) {
+        auto* sub = menu->findChild<QMenu*>(qs(e.name));
+        if (sub) a = sub->menuAction();
+        self(e.items, self);
+      } else {
+        a = menu->findChild<QAction*>(qs(e.name));
+      }
+      if (!a) continue;
+      a->setText(caption_text(e.caption));
+      a->setEnabled(e.enabled);
+      a->setIcon(icon_of(which, e.image));
+      a->setIconVisibleInMenu(e.image != kNoImage);
+      a->setProperty(kImageProperty, e.image);
+    }
+  };
+  show(model_.menu(which).items, show);
+}
+
+void PopupMenuView::prepare(Popup which, Ctl page) {
+  page_ = page;
+  model_.handle_popup(window_.calculator(), which, page);
+  show_model(which);
+}
+
+void PopupMenuView::open(Popup which, Ctl page, const QPoint& global_pos) {
+  prepare(which, page);
+  menu(which)->popup(global_pos);
+}
+
+bool PopupMenuView::trigger(const std::string& item) {
+  const bool ran = click_menu_item(window_.calculator(), item, page_);
+  window_.refresh();
+  return ran;
+}
+
+}  // namespace brennick
