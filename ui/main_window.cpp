@@ -153,9 +153,12 @@ void apply_style(QLabel* label, std::uint16_t style) {
   label->setAlignment(a);
 }
 
+// A report's lines end in CR LF, the last one too; the box shows the lines
+// without an empty one at the end.
 QString memo_text(const std::string& text) {
   QString s = qs(text);
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
   return s;
 }
 
@@ -168,6 +171,7 @@ MainWindow::MainWindow(Calculator& calc, QWidget* parent)
   build();
   new PopupMenuView(*this);  // the right-click menus of the pages
   choose_font();
+  fit_report_boxes();
   refresh_all();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
@@ -440,6 +444,21 @@ void MainWindow::choose_font() {
     setFont(f);
     refresh_all();  // the texts the captions are measured with
     if (clipped_captions().isEmpty()) return;
+  }
+}
+
+// A skill report has up to seven lines; its box is 106 pixels high. The
+// report boxes take the window's font, a pixel smaller where seven lines
+// would not fit.
+void MainWindow::fit_report_boxes() {
+  constexpr int kReportLines = 7;
+  for (int i = 0; i < 16; ++i) {
+    auto* memo = static_cast<QPlainTextEdit*>(widget(slot_controls(i).info));
+    QFont f = font();
+    const int margins = 2 * static_cast<int>(memo->document()->documentMargin()) + 2;
+    while (f.pixelSize() > 8 && QFontMetrics(f).lineSpacing() * kReportLines + margins > memo->height())
+      f.setPixelSize(f.pixelSize() - 1);
+    memo->setFont(f);
   }
 }
 

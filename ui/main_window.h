@@ -95,6 +95,7 @@ class MainWindow : public QMainWindow {
   void build_captions();
   void build_status_bar();
   void choose_font();
+  void fit_report_boxes();
   void apply(Ctl id);
   void apply_picture(Ctl id);
   void show_hint_of(QWidget* w);
