@@ -78,7 +78,7 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   bool json = false;
   std::optional<std::string> build;
   std::optional<std::string> save_to;
-  std::vector<CliAction> actions;
+  std::vector<UserAction> actions;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto next = [&]() -> std::optional<std::string> {
@@ -99,7 +99,7 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
     } else if (a == "--set" || a == "--click") {
       auto v = next();
       if (!v) return usage(a + " needs an argument");
-      auto action = parse_cli_action(a == "--set", *v);
+      auto action = parse_user_action(a == "--set", *v);
       if (!action) return usage("unknown control or bad value in " + a + " " + *v);
       actions.push_back(*action);
     } else if (!a.empty() && a[0] == '-') {
@@ -116,8 +116,8 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   calc.state.app_dir = executable_dir(argv0);
   start_sheet(calc);
   if (build) calc.user_click(Ctl::MainMenu_file_load);
-  for (const CliAction& action : actions) {
-    if (!apply_cli_action(calc, action)) return usage("no such menu item: " + action.value);
+  for (const UserAction& action : actions) {
+    if (!apply_user_action(calc, action)) return usage("no such menu item: " + action.value);
   }
   // A failed save shows in the status, so the exit status is 1.
   if (save_to) file_saveClick(calc);

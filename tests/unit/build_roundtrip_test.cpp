@@ -12,7 +12,7 @@
 #include "buildfile/build_file.h"
 #include "engine/number_text.h"
 #include "engine/sheet_json.h"
-#include "equipment/menu_items.h"
+#include "engine/user_action.h"
 #include "tests/unit/build_file_test_util.h"
 
 using namespace brennick;
@@ -20,19 +20,11 @@ using namespace brennick::testing_build;
 
 namespace {
 
-// One --set or --click of a golden case.
-struct Action {
-  bool set = false;
-  std::optional<Ctl> control;  // empty: a right-click menu item named `value`
-  std::string value;
-  std::optional<Ctl> page;
-};
-
 struct GoldenBuild {
   std::string name;
   NumberFormat format = NumberFormat::point();
   std::optional<fs::path> build;  // a committed build file loaded first
-  std::vector<Action> actions;
+  std::vector<UserAction> actions;
   bool only_stored_controls = true;  // every action changes a control the file stores
 };
 
@@ -55,27 +47,16 @@ GoldenBuild read_golden(const fs::path& file) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--locale" && i + 1 < args.size()) {
       g.format = args[++i] == "comma" ? NumberFormat::comma() : NumberFormat::point();
-    } else if (args[i] == "--set" && i + 1 < args.size()) {
+    } else if ((args[i] == "--set" || args[i] == "--click") && i + 1 < args.size()) {
+      const bool set = args[i] == "--set";
       const std::string& a = args[++i];
-      const auto eq = a.find('=');
-      const auto id = eq == std::string::npos ? std::nullopt : control_by_name(a.substr(0, eq));
-      if (!id) {
-        ADD_FAILURE() << file << ": bad --set " << a;
+      const auto action = parse_user_action(set, a);
+      if (!action) {
+        ADD_FAILURE() << file << ": bad " << args[i - 1] << " " << a;
         continue;
       }
-      g.actions.push_back({true, *id, a.substr(eq + 1), std::nullopt});
-      g.only_stored_controls = g.only_stored_controls && stored(*id);
-    } else if (args[i] == "--click" && i + 1 < args.size()) {
-      std::string name = args[++i];
-      Action action;
-      if (const auto at = name.find('@'); at != std::string::npos) {
-        action.page = control_by_name(name.substr(at + 1));
-        name.resize(at);
-      }
-      action.control = control_by_name(name);
-      if (!action.control) action.value = name;
-      g.actions.push_back(action);
-      g.only_stored_controls = false;
+      g.actions.push_back(*action);
+      g.only_stored_controls = g.only_stored_controls && set && stored(*action->control);
     } else if (args[i] == "--json") {
     } else if (!args[i].starts_with("-") && !g.build) {
       g.build = file.parent_path() / args[i];
@@ -86,30 +67,10 @@ GoldenBuild read_golden(const fs::path& file) {
   return g;
 }
 
-// A --set or --click as brennick-cli applies it: the user's change of the
-// control, or the user's click.
-void apply(Calculator& calc, const Action& a) {
-  if (!a.control) {
-    EXPECT_TRUE(click_menu_item(calc, a.value, a.page)) << a.value;
-    return;
-  }
-  const Ctl id = *a.control;
-  if (!a.set) {
-    calc.user_click(id);
-    return;
-  }
-  switch (control_spec(id).kind) {
-    case ControlKind::NumberField: calc.user_set_value(id, int_of_text(a.value)); break;
-    case ControlKind::DropDown: calc.user_select_row(id, int_of_text(a.value)); break;
-    case ControlKind::CheckBox: calc.user_set_checked(id, a.value == "1"); break;
-    default: calc.user_set_text(id, a.value); break;
-  }
-}
-
 // The golden sheet, as brennick-cli builds it before printing.
 void build(Planner& p, const GoldenBuild& g) {
   if (g.build) p.load(*g.build);
-  for (const Action& a : g.actions) apply(p.calc, a);
+  for (const UserAction& a : g.actions) EXPECT_TRUE(apply_user_action(p.calc, a)) << a.value;
 }
 
 // What the file stores, as the sheet shows it.
