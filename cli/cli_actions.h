@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/calculator.h"
-#include "engine/user_action.h"
+#include "pipeline/planner.h"
+#include "pipeline/user_action.h"
 
 namespace brennick {
 

@@ -112,7 +112,7 @@ int eval(const std::vector<std::string>& args, const char* argv0) {
   }
 
   EvalDialogs cli_dialogs(build, save_to);
-  Calculator calc(format, {&cli_dialogs, nullptr, nullptr});
+  Planner calc(format, {&cli_dialogs, nullptr, nullptr});
   calc.state.app_dir = executable_dir(argv0);
   start_sheet(calc);
   if (build) calc.user_click(Ctl::MainMenu_file_load);

@@ -4,7 +4,7 @@
 #include "skills/cast_on.h"
 
 #include "data/calc_skill.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 #include "skills/report_framework.h"
 
 namespace brennick::skills {
@@ -85,14 +85,14 @@ namespace brennick {
 
 using namespace skills;
 
-void Calculator::Calc_castOn(bool first_pass) {
-  Reset_castOn(*this);
-  const CalcSkill cs(context(*this));
-  CalcState& st = state;
+void Calc_castOn(Calculator& calc, bool first_pass) {
+  Reset_castOn(calc);
+  const CalcSkill cs(context(calc));
+  CalcState& st = calc.state;
 
   if (!first_pass) {
-    if (!may_receive(class_row(), HolyValor)) return;  // a Knight keeps the last text
-    const int level = acting_level(*this, HolyValor);
+    if (!may_receive(calc.class_row(), HolyValor)) return;  // a Knight keeps the last text
+    const int level = acting_level(calc, HolyValor);
     if (level == 0) {
       st.holy_valor_text = "increase the Level and/or enable it.";
       return;
@@ -106,7 +106,7 @@ void Calculator::Calc_castOn(bool first_pass) {
     return;
   }
 
-  if (const int level = acting_level(*this, ForceOfNature)) {
+  if (const int level = acting_level(calc, ForceOfNature)) {
     const std::int32_t p = cs.integer(32, 1, level), r = cs.integer(32, 2, level);
     st.final_atkpow_min += p;
     st.final_atkpow_max += p;
@@ -115,23 +115,23 @@ void Calculator::Calc_castOn(bool first_pass) {
     st.final_rtg += r;
     st.final_rtg_2 += r;
   }
-  if (const int level = acting_level(*this, EnchantWeapon)) {
+  if (const int level = acting_level(calc, EnchantWeapon)) {
     // The lightning row (3) is the one that counts.
     st.final_atkpow_min = cs.enchant_weapon_bound(3, level, st.final_atkpow_min, true);
     st.final_atkpow_max = cs.enchant_weapon_bound(3, level, st.final_atkpow_max, false);
     st.final_atkpow_min_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_min_2, true);
     st.final_atkpow_max_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_max_2, false);
   }
-  if (const int level = acting_level(*this, TriumphOfValhalla)) {
-    const std::int32_t a = valhalla_max_bonus(*this, level);
+  if (const int level = acting_level(calc, TriumphOfValhalla)) {
+    const std::int32_t a = valhalla_max_bonus(calc, level);
     st.final_atkpow_max += a;
     st.final_atkpow_max_2 += a;
   }
   // Hall of Valhalla decides the evasion of every class that may receive
   // it; the others set their evasion in their own reports.
-  if (may_receive(class_row(), HallOfValhalla)) {
-    if (const int level = acting_level(*this, HallOfValhalla)) {
-      const std::int32_t a = valhalla_max_bonus(*this, level);
+  if (may_receive(calc.class_row(), HallOfValhalla)) {
+    if (const int level = acting_level(calc, HallOfValhalla)) {
+      const std::int32_t a = valhalla_max_bonus(calc, level);
       st.final_atkpow_max += a;
       st.final_atkpow_max_2 += a;
       st.final_eva = cs.integer(77, 1, level) / 2;
@@ -139,12 +139,12 @@ void Calculator::Calc_castOn(bool first_pass) {
       st.final_eva = 0;
     }
   }
-  if (const int level = acting_level(*this, RegenerationField)) {
+  if (const int level = acting_level(calc, RegenerationField)) {
     const long double m = cs.fraction(126, 2, level);
     st.final_mp_regen = stored(static_cast<ext>(st.final_mp_regen) + m);
     st.final_mp_regen_2 = stored(static_cast<ext>(st.final_mp_regen_2) + m);
   }
-  if (const int level = acting_level(*this, VirtualLife)) {
+  if (const int level = acting_level(calc, VirtualLife)) {
     st.final_hp = cs.skill_boost(124, 1, level, st.final_hp, 1);
     st.final_hp_2 = cs.skill_boost(124, 1, level, st.final_hp_2, 1);
   }

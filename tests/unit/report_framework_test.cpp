@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "skills/report_framework.h"
+#include "skills/skill_steps.h"
 
 using namespace brennick;
 using namespace brennick::skills;
@@ -16,7 +17,7 @@ namespace {
 struct Fixture {
   Fixture() : calc(NumberFormat::point(), {&dialogs, nullptr, nullptr}) { start_sheet(calc); }
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 };
 
 const std::string kCrlf = "\r\n";
@@ -124,7 +125,7 @@ TEST(ReportFramework, MpRows) {
 TEST(ReportFramework, NoClassLeavesTheBoxes) {
   Fixture f;
   f.calc.sheet.set_text(slot_controls(0).info, "kept");
-  f.calc.Calc_skills();
+  Calc_skills(f.calc);
   EXPECT_EQ(f.calc.sheet.text(slot_controls(0).info), "kept");
 }
 
