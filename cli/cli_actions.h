@@ -1,4 +1,4 @@
-// Pieces of brennick-cli: the dialogs it answers and the catalogue listing.
+// The dialogs brennick-cli answers.
 #pragma once
 
 #include <optional>
@@ -19,7 +19,5 @@ class CliDialogs : public SilentDialogs {
  private:
   std::optional<std::string> build_;
 };
-
-int print_catalog(const std::vector<std::string>& args);
 
 }  // namespace brennick
