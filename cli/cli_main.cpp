@@ -3,6 +3,8 @@
 //   brennick-cli eval [--locale point|comma] [BUILD.brk]
 //                     [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
 //   brennick-cli catalog --json
+//   brennick-cli aging-odds [--from L] [--item N] [--price-raident G] ... [--json]
+//   brennick-cli patch ROOT
 //
 // eval starts from the sheet as the window shows it after start-up, loads
 // BUILD as "Load Character" would, applies each --set and --click in order
@@ -18,6 +20,7 @@
 
 #include "buildfile/build_file.h"
 #include "cli/cli_actions.h"
+#include "cli/tool_commands.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
 
@@ -29,7 +32,9 @@ int usage(const std::string& problem) {
   std::cerr << "brennick-cli: " << problem << "\n"
             << "usage: brennick-cli eval [--locale point|comma] [BUILD.brk]\n"
             << "                         [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]\n"
-            << "       brennick-cli catalog --json\n";
+            << "       brennick-cli catalog --json\n"
+            << "       brennick-cli aging-odds [--from L] [--item N] [--price-raident G] ... [--json]\n"
+            << "       brennick-cli patch ROOT\n";
   return 2;
 }
 
@@ -140,6 +145,8 @@ int main(int argc, char** argv) {
   try {
     if (command == "eval") return eval(args, argv[0]);
     if (command == "catalog") return print_catalog(args);
+    if (command == "aging-odds") return aging_odds_command(args);
+    if (command == "patch") return patch_command(args, executable_dir(argv[0]));
   } catch (const std::exception& e) {
     std::cerr << "brennick-cli: " << e.what() << "\n";
     return 1;
