@@ -34,6 +34,7 @@ class Calculator {
 
   const NumberFormat& format() const { return format_; }
   Dialogs& dialogs() { return *services_.dialogs; }
+  ErrorLog* error_log() const { return services_.error_log; }  // may be null
 
   // --- user actions ---------------------------------------------------------
   // Each changes the control as the user would and runs what that change

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <chrono>
 #include <functional>
+#include <random>
 
 #include "engine/evaluation.h"
 
@@ -40,6 +42,17 @@ constexpr std::array<SampleItem, kSampleItems> kItems{{
 }};
 
 }  // namespace
+
+struct ClockRandomSource::Impl {
+  std::mt19937_64 gen;
+};
+ClockRandomSource::ClockRandomSource() : impl_(new Impl) { reseed(); }
+ClockRandomSource::~ClockRandomSource() { delete impl_; }
+void ClockRandomSource::reseed() {
+  impl_->gen.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
+                  static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+int ClockRandomSource::draw(int n) { return std::uniform_int_distribution<int>(0, n - 1)(impl_->gen); }
 
 int step_of(AgingOutcome outcome) {
   switch (outcome) {

@@ -26,6 +26,22 @@ class RandomSource {
   virtual int draw(int n) = 0;
 };
 
+// The window's source: a generator seeded again from the clock at every
+// attempt.
+class ClockRandomSource : public RandomSource {
+ public:
+  ClockRandomSource();
+  ~ClockRandomSource() override;
+  ClockRandomSource(const ClockRandomSource&) = delete;
+  ClockRandomSource& operator=(const ClockRandomSource&) = delete;
+  void reseed() override;
+  int draw(int n) override;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
 // The five outcomes of one attempt, in the order of their signed steps.
 enum class AgingOutcome { PlusTwo, PlusOne, Failure, MinusOne, MinusTwo };
 inline constexpr int kOutcomeCount = 5;
