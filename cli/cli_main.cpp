@@ -16,6 +16,8 @@ using namespace brennick::cli;
 constexpr AddCommand kCommands[] = {
     add_eval_command,
     add_catalog_command,
+    add_aging_odds_command,
+    add_patch_command,
 };
 
 std::string executable_dir(const char* argv0) {

@@ -22,5 +22,7 @@ using AddCommand = void (*)(CLI::App& program, CommandContext& context);
 
 void add_eval_command(CLI::App& program, CommandContext& context);
 void add_catalog_command(CLI::App& program, CommandContext& context);
+void add_aging_odds_command(CLI::App& program, CommandContext& context);
+void add_patch_command(CLI::App& program, CommandContext& context);
 
 }  // namespace brennick::cli

@@ -7,7 +7,9 @@
 
 #include "pipeline/planner.h"
 #include "engine/image_files.h"
+#include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/tool_windows.h"
 
 namespace brennick {
 namespace {
@@ -34,7 +36,8 @@ void set_up_window(QWidget* w, WindowId window) {
   const SecondaryWindowInfo& info = window_info(window);
   w->setObjectName(QString::fromLatin1(info.object_name));
   w->setWindowTitle(QString::fromLatin1(info.title));
-  w->setFixedSize(info.client);
+  // The aging simulator grew its Odds panel: its layout asks for more room.
+  w->setFixedSize(info.client.expandedTo(w->sizeHint()));
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
 }
 
@@ -55,6 +58,16 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
   QWidget* w = nullptr;
   if (window == WindowId::About) {
     w = new AboutWindow(calc.state.app_dir, owner);
+  } else if (window == WindowId::Aging || window == WindowId::BmpPatcher) {
+    ToolServices tools{&calc.dialogs(), calc.error_log(), calc.format(), calc.state.app_dir,
+                       [&calc, owner](const std::string& o, const std::string& d, const std::string& m) {
+                         calc.AppException(o, d, m);
+                         if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
+                       }};
+    if (window == WindowId::Aging)
+      w = new AgingWindow(std::move(tools), owner);
+    else
+      w = new PatcherWindow(std::move(tools), owner);
   } else {
     // Not filled yet: an empty window under its name.
     w = new QWidget(owner, Qt::Window);

@@ -1,0 +1,170 @@
+// The tools' windows: the aging simulator and the bitmap patcher as the
+#include "pipeline/planner.h"
+// user clicks them, with errors through the application-wide handler.
+#include "pipeline/planner.h"
+#include <QApplication>
+#include "pipeline/planner.h"
+#include <QLabel>
+#include "pipeline/planner.h"
+#include <QLineEdit>
+#include "pipeline/planner.h"
+#include <QPlainTextEdit>
+#include "pipeline/planner.h"
+#include <QPushButton>
+#include "pipeline/planner.h"
+#include <QRadioButton>
+#include "pipeline/planner.h"
+#include <QTableWidget>
+#include "pipeline/planner.h"
+#include <QTemporaryDir>
+#include "pipeline/planner.h"
+#include <QTest>
+#include "pipeline/planner.h"
+#include <deque>
+#include "pipeline/planner.h"
+#include <fstream>
+#include "pipeline/planner.h"
+#include <memory>
+#include "pipeline/planner.h"
+
+#include "pipeline/planner.h"
+#include "engine/calculator.h"
+#include "pipeline/planner.h"
+#include "engine/startup.h"
+#include "ui/main_window.h"
+#include "ui/tool_windows.h"
+
+using namespace brennick;
+
+namespace {
+
+class Scripted : public RandomSource {
+ public:
+  explicit Scripted(std::deque<int> d) : d_(std::move(d)) {}
+  int draw(int) override {
+    if (d_.empty()) return 0;
+    int v = d_.front();
+    d_.pop_front();
+    return v;
+  }
+
+ private:
+  std::deque<int> d_;
+};
+
+class Log : public ErrorLog {
+ public:
+  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
+    lines.push_back(m + "|" + o + "|" + d);
+  }
+  std::vector<std::string> lines;
+};
+
+// Saves a picture of the window when BRENNICK_SHOTS names a folder.
+void shot(QWidget* w, const char* name) {
+  const QByteArray dir = qgetenv("BRENNICK_SHOTS");
+  if (dir.isEmpty()) return;
+  w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
+}
+
+}  // namespace
+
+class ToolWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  SilentDialogs dialogs_;
+  Log log_;
+
+ private slots:
+  void agingWindowShowsAttemptsAndOdds() {
+    ToolServices s{&dialogs_, &log_, NumberFormat::point(), QCoreApplication::applicationDirPath().toStdString(), {}};
+    // +2, +1, +1 from 0..3, then -1 at 4 and +2 at 3.
+    AgingWindow w(s, nullptr, std::make_unique<Scripted>(std::deque<int>{1, 1, 0, 2, 1, 3, 1}));
+    w.setFixedSize(w.sizeHint().expandedTo(QSize(549, 396)));
+    w.show();
+    w.findChildren<QRadioButton*>().at(0)->click();
+    auto* age = w.findChild<QPushButton*>(QStringLiteral("Button1"));
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(age, Qt::LeftButton);
+    QCOMPARE(w.findChild<QPlainTextEdit*>(QStringLiteral("History"))->toPlainText(),
+             QStringLiteral("+2 to Level 2\n+1 to Level 3\n+1 to Level 4\n-1 to Level 3\n+2 to Level 5"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_p2"))->text(), QStringLiteral("2"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_m1"))->text(), QStringLiteral("1"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Fadeo"))->text(), QStringLiteral("x 10"));
+    QVERIFY(log_.lines.empty());  // every sheltom picture loaded
+    auto* odds = w.findChild<QTableWidget*>(QStringLiteral("odds_table"));
+    QCOMPARE(odds->rowCount(), 5);  // +6 .. +10 from +5
+    QCOMPARE(odds->item(0, 0)->text(), QStringLiteral("+6"));
+    // The panel follows a price box and reports a bad one.
+    const QString before = odds->item(0, 10)->text();
+    w.findChild<QLineEdit*>(QStringLiteral("price_murky"))->setText(QStringLiteral("300000"));
+    QVERIFY(odds->item(0, 10)->text() != before);
+    shot(&w, "aging_window.png");
+    w.findChild<QLineEdit*>(QStringLiteral("price_murky"))->setText(QStringLiteral("x"));
+    QCOMPARE(odds->rowCount(), 0);
+  }
+
+  void badPriceGoesToTheApplicationHandler() {
+    Planner calc(NumberFormat::point(), Planner::Services{&dialogs_, &log_, nullptr});
+    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(calc);
+    MainWindow main(calc);
+    main.create_secondary_windows();
+    auto* w = main.secondary_window(WindowId::Aging);
+    w->findChild<QLineEdit*>(QStringLiteral("price_raid"))->setText(QStringLiteral("abc"));
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(main.status_text(1), QStringLiteral("'abc' is not a valid integer value"));
+    QCOMPARE(log_.lines.back(), std::string("'abc' is not a valid integer value|FunAgeForm|Button1"));
+    QCOMPARE(w->findChild<QPlainTextEdit*>(QStringLiteral("History"))->toPlainText().count(QLatin1Char('\n')), 0);
+    QVERIFY(!w->findChild<QPlainTextEdit*>(QStringLiteral("History"))->toPlainText().isEmpty());
+    QCOMPARE(w->findChild<QLabel*>(QStringLiteral("shelt_price"))->text(), QStringLiteral("0"));
+  }
+
+  void patcherWindowLogsAndCounts() {
+    QTemporaryDir dir;
+    const QString app = dir.filePath(QStringLiteral("app")), root = dir.filePath(QStringLiteral("root"));
+    QDir().mkpath(app);
+    QDir().mkpath(root + QStringLiteral("/sub"));
+    std::ofstream(app.toStdString() + "/Patch.dat") << std::string(54, 'P');
+    std::ofstream(root.toStdString() + "/a.bmp") << "a";
+    std::ofstream(root.toStdString() + "/sub/b.bmp") << "b";
+    ToolServices s{&dialogs_, &log_, NumberFormat::point(), app.toStdString(), {}};
+    PatcherWindow w(s, nullptr);
+    w.resize(695, 375);
+    w.show();
+    w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(root);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_success"))->text(), QStringLiteral("4"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_fail"))->text(), QStringLiteral("0"));
+    const QStringList lines = w.findChild<QPlainTextEdit*>(QStringLiteral("LogW"))->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QStringLiteral("SUCCESS!... ") + root + QStringLiteral("/sub/b.bmp"));
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    QVERIFY(QFile::exists(app + QStringLiteral("/log.txt")));
+    shot(&w, "patcher_window.png");
+  }
+
+  void windowsFitTheirTexts() {
+    Planner calc(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
+    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(calc);
+    MainWindow main(calc);
+    main.create_secondary_windows();
+    for (WindowId sw : {WindowId::Aging, WindowId::BmpPatcher}) {
+      QWidget* w = main.secondary_window(sw);
+      w->show();
+      QVERIFY(w->width() >= w->sizeHint().width());
+      QVERIFY(w->height() >= w->sizeHint().height());
+      for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->wordWrap() || l->text().isEmpty()) continue;
+        QVERIFY2(l->width() >= QFontMetrics(l->font()).horizontalAdvance(l->text()),
+                 qPrintable(l->objectName() + QStringLiteral(": ") + l->text()));
+      }
+    }
+    QCOMPARE(main.secondary_window(WindowId::BmpPatcher)->size(), QSize(695, 375));
+  }
+};
+
+QTEST_MAIN(ToolWindowsTest)
+#include "tool_windows_test.moc"

@@ -1,0 +1,202 @@
+#include "tools/bmp_patcher.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "buildfile/safe_file.h"
+#include "engine/image_files.h"
+
+namespace brennick {
+
+const char* const kPatchDatMessage =
+    "can`t load patch.dat!\r\n1. make sure this file is in the brennick.exe folder\r\n2. Brennick need Read-Access "
+    "to this file.";
+const char* const kLogWriteMessage = "Error! can not write log file to disk!";
+
+namespace {
+
+constexpr const char* kSeparator = "/";
+
+bool same_letter(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+bool match_from(const char* n, const char* m) {
+  for (; *m; ++m) {
+    if (*m == '*') {
+      while (m[1] == '*') ++m;
+      for (const char* rest = n;; ++rest) {
+        if (match_from(rest, m + 1)) return true;
+        if (!*rest) return false;
+      }
+    }
+    if (!*n) return false;
+    if (*m != '?' && !same_letter(*m, *n)) return false;
+    ++n;
+  }
+  return *n == 0;
+}
+
+struct Fd {
+  int fd = -1;
+  explicit Fd(int f) : fd(f) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+  // Closes now; the error of close() (a delayed write error) as errno.
+  int close_now() {
+    const int r = ::close(fd);
+    fd = -1;
+    return r;
+  }
+};
+
+std::string errno_text(int e) { return std::strerror(e); }
+
+struct Entry {
+  std::string name;
+  unsigned char type;  // DT_DIR, DT_REG, DT_LNK, ... after lstat-like resolution
+};
+
+// Every entry of the folder in the order the system lists them; the kind of
+// each entry is that of the entry itself, never of what a link points to.
+std::vector<Entry> list_folder(int dir_fd) {
+  std::vector<Entry> out;
+  const int dup_fd = ::dup(dir_fd);
+  if (dup_fd < 0) return out;
+  DIR* d = ::fdopendir(dup_fd);
+  if (!d) {
+    ::close(dup_fd);
+    return out;
+  }
+  ::rewinddir(d);
+  while (const dirent* e = ::readdir(d)) {
+    Entry entry{e->d_name, e->d_type};
+    if (entry.type == DT_UNKNOWN) {
+      struct stat st {};
+      if (::fstatat(dir_fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+        entry.type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+    }
+    out.push_back(std::move(entry));
+  }
+  ::closedir(d);
+  return out;
+}
+
+bool dot_name(const std::string& n) { return n == "." || n == ".."; }
+
+// Writes all of `bytes` at the start of the file.
+void write_at_start(int fd, const std::string& bytes, const std::string& path) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw PatchWriteError("Cannot write '" + path + "': " + errno_text(errno));
+    }
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+}  // namespace
+
+bool matches_mask(const std::string& name, const std::string& mask) { return match_from(name.c_str(), mask.c_str()); }
+
+std::string BmpPatcher::patch_dat_path() const { return find_file_nocase(app_dir, "Patch.dat"); }
+
+std::string BmpPatcher::log_path() const { return (std::filesystem::path(app_dir) / "log.txt").string(); }
+
+void BmpPatcher::add(const std::string& line, bool ok) {
+  log.push_back(line);
+  (ok ? success : fail) += 1;
+  if (on_line) on_line(line);
+}
+
+bool BmpPatcher::FileList(const std::string& folder, const std::string& mask, bool recurse, Dialogs& dialogs) {
+  // 1. The folder with its separator. The folder the user named is opened
+  // as named; inside it no link is followed.
+  std::string dir = folder;
+  if (dir.empty() || dir.back() != '/') dir += kSeparator;
+  Fd root(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (root.fd < 0) return true;  // missing: nothing to patch, nothing said
+  return walk(root.fd, dir, mask, recurse, dialogs);
+}
+
+bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mask, bool recurse, Dialogs& dialogs) {
+  const std::vector<Entry> entries = list_folder(dir_fd);
+  // 2. Subfolders first, depth first, in listing order.
+  if (recurse) {
+    for (const Entry& e : entries) {
+      if (e.type != DT_DIR || dot_name(e.name)) continue;
+      Fd sub(::openat(dir_fd, e.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (sub.fd < 0) continue;  // gone, replaced by a link, or not readable
+      if (!walk(sub.fd, dir + e.name + kSeparator, mask, recurse, dialogs)) return false;
+    }
+  }
+  // 3. The matching entries.
+  std::vector<const Entry*> matching;
+  for (const Entry& e : entries)
+    if (matches_mask(e.name, mask)) matching.push_back(&e);
+  if (matching.empty()) return true;
+  // 4. Patch.dat, once for this folder.
+  const std::string patch_path = patch_dat_path();
+  FileReadResult patch;
+  if (!patch_path.empty()) patch = read_file(patch_path, std::size_t{1} << 30);
+  if (patch_path.empty() || !patch.ok()) {
+    dialogs.information(kPatchDatMessage);
+    return false;
+  }
+  // 5. Each matching file.
+  for (const Entry* e : matching) {
+    if (e->type == DT_DIR || dot_name(e->name)) continue;
+    const std::string path = dir + e->name;
+    if (e->type == DT_LNK) {
+      add("FAIL... " + path + " REASON: Is a symbolic link; links are not followed", false);
+      continue;
+    }
+    // O_NOFOLLOW also catches an entry that became a link since the listing;
+    // O_NONBLOCK keeps a pipe from hanging the walk before it is refused.
+    Fd file(::openat(dir_fd, e->name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd < 0) {
+      const int err = errno;
+      add("FAIL... " + path + " REASON: " +
+              (err == ELOOP ? std::string("Is a symbolic link; links are not followed") : errno_text(err)),
+          false);
+      continue;
+    }
+    // The listing already tells a regular file; anything else is asked.
+    struct stat st {};
+    if (e->type != DT_REG && (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+      add("FAIL... " + path + " REASON: Not a regular file", false);
+      continue;
+    }
+    write_at_start(file.fd, patch.bytes, path);
+    if (file.close_now() != 0) throw PatchWriteError("Cannot write '" + path + "': " + errno_text(errno));
+    add("SUCCESS!... " + path, true);
+  }
+  return true;
+}
+
+bool BmpPatcher::save_log(Dialogs& dialogs) const {
+  std::string text;
+  for (const std::string& line : log) text += line + "\r\n";
+  try {
+    write_file_atomically(log_path(), text);
+    return true;
+  } catch (const std::exception&) {
+    dialogs.information(kLogWriteMessage);
+    return false;
+  }
+}
+
+}  // namespace brennick

@@ -1,0 +1,86 @@
+// The tools' windows: the aging simulator and the bitmap patcher. Both only
+// show the tools' core models (tools/) and pass the user's clicks on.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "base/number_text.h"
+#include "engine/services.h"
+#include "tools/aging_sim.h"
+#include "tools/bmp_patcher.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace brennick {
+
+// The application-wide handler for an error raised in a tool's click:
+// owner, detail (the sender's parent and name), message.
+using ToolErrorHandler = std::function<void(const std::string&, const std::string&, const std::string&)>;
+
+struct ToolServices {
+  Dialogs* dialogs = nullptr;
+  ErrorLog* error_log = nullptr;  // may be null
+  NumberFormat format;
+  std::string app_dir;
+  ToolErrorHandler on_error;
+};
+
+class AgingWindow : public QWidget {
+  Q_OBJECT
+ public:
+  AgingWindow(ToolServices services, QWidget* owner, std::unique_ptr<RandomSource> random = nullptr);
+  ~AgingWindow() override;
+
+  const AgingSimulator& simulator() const { return sim_; }
+  void age() { on_age(); }
+
+ private:
+  void on_age();
+  void on_reset();
+  void show_model();
+  void show_odds();
+
+  ToolServices services_;
+  std::unique_ptr<RandomSource> random_;
+  AgingSimulator sim_;
+  QPlainTextEdit* item_info_ = nullptr;
+  QPlainTextEdit* history_ = nullptr;
+  std::array<QLabel*, kSheltomKinds> counts_{};
+  QLabel *shelt_price_ = nullptr, *age_price_ = nullptr, *total_price_ = nullptr;
+  QLabel *p2_ = nullptr, *p1_ = nullptr, *m2_ = nullptr, *m1_ = nullptr;
+  std::array<QLineEdit*, kPricedSheltoms> prices_{};
+  QButtonGroup* items_ = nullptr;
+  QPushButton* age_ = nullptr;
+  QLabel* odds_caption_ = nullptr;
+  QTableWidget* odds_ = nullptr;
+};
+
+class PatcherWindow : public QWidget {
+  Q_OBJECT
+ public:
+  PatcherWindow(ToolServices services, QWidget* owner);
+
+  const BmpPatcher& patcher() const { return patcher_; }
+  void patch() { on_patch(); }
+  void save_log() { patcher_.save_log(*services_.dialogs); }
+
+ private:
+  void on_patch();
+
+  ToolServices services_;
+  BmpPatcher patcher_;
+  QPlainTextEdit* log_ = nullptr;
+  QLineEdit* folder_ = nullptr;
+  QLabel *success_ = nullptr, *fail_ = nullptr;
+};
+
+}  // namespace brennick
