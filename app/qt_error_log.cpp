@@ -8,6 +8,20 @@
 
 namespace brennick {
 
+std::string long_time_text(const QLocale& locale, const QTime& time) {
+  // The zone is the format's "t" letters (outside quotes); drop them and the
+  // space before them.
+  const QString format = locale.timeFormat(QLocale::LongFormat);
+  QString without;
+  bool quoted = false;
+  for (QChar ch : format) {
+    if (ch == QLatin1Char('\'')) quoted = !quoted;
+    if (!quoted && ch == QLatin1Char('t')) continue;
+    without += ch;
+  }
+  return locale.toString(time, without.trimmed()).toStdString();
+}
+
 std::string QtErrorLog::path() const {
   return QDir(QString::fromStdString(app_dir_)).filePath("error.log").toStdString();
 }
@@ -16,7 +30,7 @@ void QtErrorLog::write_error_log(const std::string& message, const std::string& 
   const QLocale locale = QLocale::system();
   const QDateTime now = QDateTime::currentDateTime();
   const std::string line = error_log_line(locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
-                                          locale.toString(now.time(), QLocale::LongFormat).toStdString(),
+                                          long_time_text(locale, now.time()),
                                           message, owner, detail);
   if (append_error_log_line(path(), line)) dialogs_.information(error_log_write_failure(line));
 }

@@ -4,9 +4,16 @@
 
 #include <string>
 
+#include <QLocale>
+#include <QTime>
+
 #include "engine/services.h"
 
 namespace brennick {
+
+// The time in the locale's long format without the zone ("08:17:33", not
+// "08:17:33 UTC").
+std::string long_time_text(const QLocale& locale, const QTime& time);
 
 class QtErrorLog : public ErrorLog {
  public:

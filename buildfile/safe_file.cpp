@@ -127,6 +127,9 @@ void write_file_atomically(const fs::path& path, std::string_view bytes, const A
   struct stat old_info {};
   const bool replacing = ::stat(target.c_str(), &old_info) == 0;
   if (replacing && S_ISDIR(old_info.st_mode)) throw fail(reason(EISDIR));
+  // The rename would replace a file that its owner made read-only: refuse
+  // before anything is written, so the file stays byte for byte as it was.
+  if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) throw fail(reason(errno));
 
   // 1. Create the temporary file exclusively.
   fs::path temporary;

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Shared first half of ./run.sh and ./test.sh: install the Debian packages the
 # build needs when any is missing, then configure and build into build/.
+#
+#   scripts/setup.sh run    what the program needs, and only the program is built
+#   scripts/setup.sh test   also the test and benchmark toolchain; everything is built
 set -euo pipefail
+MODE="${1:-test}"
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev libcli11-dev clang xvfb xauth)
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev)
+if [ "$MODE" = test ]; then
+  PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang xvfb xauth util-linux)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -12,14 +18,23 @@ for p in "${PACKAGES[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  SUDO=()
+  # sudo resets the environment: the variable is passed through env.
+  [ "$(id -u)" -ne 0 ] && SUDO=(sudo)
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-if [ ! -f "$ROOT/build/build.ninja" ]; then
-  cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CONFIG=(-S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# CI treats every compiler warning as an error.
+[ "${CI:-}" = true ] && CONFIG+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+if [ "$MODE" = run ]; then
+  [ -f "$ROOT/build/build.ninja" ] || cmake "${CONFIG[@]}"
+  cmake --build "$ROOT/build" --target brennick -- -j"$(nproc)"
+else
+  # Configured again so that a build folder first made by ./run.sh finds the
+  # test toolchain installed just now.
+  cmake "${CONFIG[@]}" > /dev/null
+  cmake --build "$ROOT/build" -- -j"$(nproc)"
 fi
-cmake --build "$ROOT/build" -- -j"$(nproc)"

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt_error_log.h"
 #include "app/startup_app.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
@@ -46,6 +47,18 @@ class StartupAppTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // error.log carries the locale's long time without a zone name.
+  void error_log_time_has_no_zone() {
+    const QTime t(8, 17, 33);
+    for (const char* name : {"en_US", "de_DE", "en_GB", "fr_FR"}) {
+      const QLocale locale(QString::fromLatin1(name));
+      const QString full = locale.toString(t, QLocale::LongFormat);
+      const QString shown = QString::fromStdString(long_time_text(locale, t));
+      QVERIFY2(shown.contains(QStringLiteral("17:33")), qPrintable(shown));
+      QVERIFY2(full.startsWith(shown), qPrintable(full + " / " + shown));
+      QVERIFY2(!shown.contains(QStringLiteral("UTC")) && shown.size() < full.size(), qPrintable(shown));
+    }
+  }
   void complete_folder_starts_without_message() {
     QTemporaryDir dir;
     fill_program_folder(dir.path());

@@ -1,14 +1,17 @@
 #include "buildfile/safe_file.h"
 
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -216,6 +219,57 @@ TEST_F(SafeFileTest, SaveIntoReadOnlyFolderKeepsOldFile) {
     ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
     expect_failed_write_keeps_old_file(dir_);
   }
+}
+
+// Runs `check` as a user other than root: in a child process that drops to
+// the user "nobody" (65534) when the test runs as root, as CI does. The
+// child's exit status is check's result.
+int as_non_root(const fs::path& dir, const std::function<int()>& check) {
+  if (::geteuid() != 0) return check();
+  for (const auto& e : fs::recursive_directory_iterator(dir)) ::lchown(e.path().c_str(), 65534, 65534);
+  ::chown(dir.c_str(), 65534, 65534);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+        ::setresuid(65534, 65534, 65534) != 0)
+      ::_exit(90);
+    ::_exit(check());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+TEST_F(SafeFileTest, ReadOnlyTargetIsRefusedAndStaysByteForByte) {
+  const auto path = dir_ / "readonly.brk";
+  put(path, kOld);
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  const int result = as_non_root(dir_, [&] {
+    try {
+      write_file_atomically(path, kNew);
+      return 1;  // replaced silently
+    } catch (const FileError& e) {
+      const std::string m = e.what();
+      return contains(m, path.string()) && contains(m, std::strerror(EACCES)) ? 0 : 2;
+    }
+  });
+  EXPECT_EQ(result, 0) << "1: replaced the read-only file, 2: the message lacks the file or the reason";
+  EXPECT_EQ(slurp(path), kOld);
+  EXPECT_EQ(entries(dir_), 1u);  // no temporary file was written
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0444u);
+}
+
+TEST_F(SafeFileTest, NormalSaveKeepsTheFileMode) {
+  const auto path = dir_ / "mode.brk";
+  put(path, kOld);
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  write_file_atomically(path, kNew);
+  EXPECT_EQ(slurp(path), kNew);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 }  // namespace
