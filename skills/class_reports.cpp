@@ -6,10 +6,10 @@ namespace brennick::skills {
 
 const ClassReport kClassReports[kClassCount] = {
     fighter_report,         // Fighter
-    report_not_built_yet,   // Archer
-    report_not_built_yet,   // Pikeman
-    report_not_built_yet,   // Mechanician
-    report_not_built_yet,   // Atalanta
+    archer_report,          // Archer
+    pikeman_report,         // Pikeman
+    mechanician_report,     // Mechanician
+    atalanta_report,        // Atalanta
     report_not_built_yet,   // Knight
     report_not_built_yet,   // Magician
     report_not_built_yet,   // Priestess

@@ -198,6 +198,10 @@ std::string Slot::T(int skill, int row, int level, std::string_view erase) const
   if (erase.empty()) return skill_value_text(skill, row, level);
   return skill_value_text(skill, row, level, erase, "", cstate().locale_decimal_comma == 1);
 }
+int Slot::level_of(int slot_index) const {
+  const int l = run_.level(slot_index);
+  return l >= 1 && l <= kSkillLevelCount ? l : 0;
+}
 int Slot::character_level() const { return run_.calc().sheet.value(Ctl::stat_level); }
 int Slot::stat(Ctl field) const { return run_.calc().sheet.value(field); }
 long double Slot::F(int row) const { return calc_skill().fraction(skill_, row, level_); }

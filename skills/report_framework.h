@@ -245,6 +245,8 @@ class Slot {
   std::string T(int skill, int row, int level, std::string_view erase = {}) const;
   // A row of this slot's skill split into its two bounds.
   Range range(int row, Chars left, Chars right) const { return split_range(T(row), left, right); }
+  // The level of another slot of the class (its number field, 0..10).
+  int level_of(int slot_index) const;
   // The character level (stat_level) and the statistics the reports read.
   int character_level() const;
   int stat(Ctl field) const;
@@ -356,6 +358,10 @@ class ReportRun {
 // runs `report_not_built_yet`, which leaves every report box empty and only
 // shows the kind pictures and usage labels.
 void fighter_report(ReportRun& run);
+void archer_report(ReportRun& run);
+void pikeman_report(ReportRun& run);
+void mechanician_report(ReportRun& run);
+void atalanta_report(ReportRun& run);
 void report_not_built_yet(ReportRun& run);
 
 // The report of each class, by class row (class_reports.cpp).
