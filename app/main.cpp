@@ -4,7 +4,7 @@
 
 #include "app/startup_app.h"
 #include "buildfile/close_app.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 

@@ -5,7 +5,7 @@
 #include "app/qt_error_log.h"
 #include "data/item_tables.h"
 #include "data/skill_catalog.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 
@@ -25,8 +25,8 @@ Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> d
 
   // 1-2: the locale's separator and the program's folder.
   const NumberFormat format = locale_decimal_comma(locale) ? NumberFormat::comma() : NumberFormat::point();
-  app.calc = std::make_unique<Calculator>(format, Calculator::Services{app.dialogs.get(), app.error_log.get(), nullptr});
-  Calculator& calc = *app.calc;
+  app.calc = std::make_unique<Planner>(format, Planner::Services{app.dialogs.get(), app.error_log.get(), nullptr});
+  Planner& calc = *app.calc;
   calc.state.app_dir = dir;
 
   // 3-4: every needed file present, or the fatal message.

@@ -12,7 +12,7 @@
 
 namespace brennick {
 
-class Calculator;
+class Planner;
 class MainWindow;
 
 struct Application {
@@ -22,7 +22,7 @@ struct Application {
 
   std::unique_ptr<Dialogs> dialogs;
   std::unique_ptr<ErrorLog> error_log;
-  std::unique_ptr<Calculator> calc;
+  std::unique_ptr<Planner> calc;
   std::unique_ptr<MainWindow> window;
   bool terminate = false;  // the fatal file dialog was answered with OK
 };

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "assets/art_paint.h"
+#include "data/vocabulary.h"
 
 namespace brennick::art {
 
@@ -21,9 +22,8 @@ using detail::Material;
 using detail::Stuff;
 
 // Skill pictures, in class order.
-constexpr std::array<const char*, 8> class_names{"Fighter",  "Archer",    "Pikeman", "Mechanician",
-                                                 "Atalanta", "Knight",    "Magician", "Priestess"};
-constexpr int skills_per_class = 16;
+constexpr const auto& class_names = kClassNames;
+constexpr int skills_per_class = kSkillPicturesPerClass;
 
 enum class Shape {
   Amulet,
@@ -52,26 +52,39 @@ struct ItemKind {
 // orbs, boots, gauntlets and armlets 44x44, amulets, rings and sheltoms
 // 22x22; weapons stand upright in 44x88.
 const std::array<ItemKind, 18>& item_kinds() {
-  static const std::array<ItemKind, 18> kinds{{
-      {"Amulet", 18, Shape::Amulet, -1, {22, 22}},
-      {"Armlet", 17, Shape::Armlet, -1, {44, 44}},
-      {"Armor", 18, Shape::Armour, -1, {66, 88}},
-      {"Axe", 17, Shape::Weapon, 0, {44, 88}},
-      {"Boots", 17, Shape::Boots, -1, {44, 44}},
-      {"Bow", 19, Shape::Weapon, 1, {44, 88}},
-      {"Claw", 17, Shape::Weapon, 3, {44, 88}},
-      {"Gaunts", 17, Shape::Gauntlets, -1, {44, 44}},
-      {"Javelin", 18, Shape::Weapon, 4, {44, 88}},
-      {"Mace", 18, Shape::Weapon, 7, {44, 88}},
-      {"Orb", 18, Shape::Orb, -1, {44, 44}},
-      {"Ring", 18, Shape::Ring, -1, {22, 22}},
-      {"Robe", 18, Shape::Robe, -1, {66, 88}},
-      {"Scythe", 18, Shape::Weapon, 2, {44, 88}},
-      {"Sheltom", 9, Shape::Sheltom, -1, {22, 22}},
-      {"Shield", 17, Shape::Shield, -1, {46, 88}},
-      {"Sword", 20, Shape::Weapon, 5, {44, 88}},
-      {"wand", 18, Shape::Weapon, 6, {44, 88}},
-  }};
+  // How each series of kItemPictures looks, in the same order.
+  struct Look {
+    Shape shape;
+    int weapon_kind;
+    QSize size;
+  };
+  static const Look looks[] = {
+      {Shape::Amulet, -1, {22, 22}},
+      {Shape::Armlet, -1, {44, 44}},
+      {Shape::Armour, -1, {66, 88}},
+      {Shape::Weapon, 0, {44, 88}},
+      {Shape::Boots, -1, {44, 44}},
+      {Shape::Weapon, 1, {44, 88}},
+      {Shape::Weapon, 3, {44, 88}},
+      {Shape::Gauntlets, -1, {44, 44}},
+      {Shape::Weapon, 4, {44, 88}},
+      {Shape::Weapon, 7, {44, 88}},
+      {Shape::Orb, -1, {44, 44}},
+      {Shape::Ring, -1, {22, 22}},
+      {Shape::Robe, -1, {66, 88}},
+      {Shape::Weapon, 2, {44, 88}},
+      {Shape::Sheltom, -1, {22, 22}},
+      {Shape::Shield, -1, {46, 88}},
+      {Shape::Weapon, 5, {44, 88}},
+      {Shape::Weapon, 6, {44, 88}},
+  };
+  static_assert(std::size(looks) == kItemPictures.size());
+  static const std::array<ItemKind, 18> kinds = [] {
+    std::array<ItemKind, 18> k{};
+    for (std::size_t i = 0; i < k.size(); ++i)
+      k[i] = {kItemPictures[i].stem.data(), kItemPictures[i].count, looks[i].shape, looks[i].weapon_kind, looks[i].size};
+    return k;
+  }();
   return kinds;
 }
 
@@ -123,13 +136,6 @@ const std::array<SingleFile, 15>& single_files() {
   return files;
 }
 
-QString numbered(const char* name, int n, bool two_digits, const char* extension) {
-  const QString number = two_digits ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))
-                                    : QString::number(n);
-  return QString::fromLatin1(name) + QLatin1Char('_') + number + QLatin1Char('.') +
-         QLatin1String(extension);
-}
-
 // What a file name stands for.
 struct Entry {
   enum class Type { Skill, Item, Single } type = Type::Single;
@@ -154,7 +160,7 @@ std::optional<Entry> parse(const QString& file_name) {
   const int n = digits.toInt();
   if (jpeg) {
     for (std::size_t c = 0; c < class_names.size(); ++c) {
-      if (stem != QString::fromLatin1(class_names[c]).toLower()) continue;
+      if (stem != QString::fromLatin1(class_names[c].data(), static_cast<qsizetype>(class_names[c].size())).toLower()) continue;
       if (n < 1 || n > skills_per_class || digits.size() != 2) return std::nullopt;
       return Entry{Entry::Type::Skill, static_cast<int>(c), n, {40, 40}};
     }
@@ -276,12 +282,7 @@ QColor transparent_key() { return QColor(0xf0, 0xf0, 0xf0); }
 
 QStringList all_picture_files() {
   QStringList files;
-  for (const char* name : class_names)
-    for (int n = 1; n <= skills_per_class; ++n) files << numbered(name, n, true, "jpg");
-  for (const ItemKind& kind : item_kinds())
-    for (int n = 1; n <= kind.count; ++n)
-      files << numbered(kind.name, n, kind.shape != Shape::Sheltom, "bmp");
-  for (const SingleFile& single : single_files()) files << QString::fromLatin1(single.name);
+  for (const std::string& name : picture_files()) files << QString::fromStdString(name);
   return files;
 }
 

@@ -8,7 +8,7 @@
 #include <QLocale>
 
 #include "app/startup_app.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 // A level 95 Knight with every equipment box filled, both weapons, quests
 // and skill levels.
-void equip(Calculator& calc) {
+void equip(Planner& calc) {
   Sheet& s = calc.sheet;
   calc.user_select_row(Ctl::Select_class, Knight);
   s.set_value(Ctl::stat_level, 95);
@@ -46,7 +46,7 @@ void equip(Calculator& calc) {
 
 void BM_CorePass(benchmark::State& st) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
   start_sheet(calc);
   equip(calc);
   for (auto _ : st) calc.run_calculation(Ctl::stat_health);
@@ -56,7 +56,7 @@ BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_WindowPass(benchmark::State& st) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
   calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
   start_sheet(calc);
   MainWindow window(calc);

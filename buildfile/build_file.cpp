@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "equipment/item_selection.h"
 
 namespace brennick {
@@ -377,16 +377,16 @@ void apply_build(Calculator& calc, const IniDocument& doc) {
 // The load branch of run_calculation: choose a file, copy it into the sheet,
 // show its name. Cancelling the dialog changes no field, but the label still
 // shows the file of the dialog's last confirmed use.
-void Calculator::file_loadClick() {
-  const std::optional<std::string> chosen = dialogs().open_file("Load Character", std::string(kBuildFilter));
+void file_loadClick(Calculator& calc) {
+  const std::optional<std::string> chosen = calc.dialogs().open_file("Load Character", std::string(kBuildFilter));
   if (chosen) {
-    state.open_dialog_file = *chosen;
+    calc.state.open_dialog_file = *chosen;
     // Any bytes load; only an unreadable or oversized file is an error,
     // raised before any control changes.
     const IniDocument doc = load_ini_file(with_build_extension(*chosen));
-    apply_build(*this, doc);
+    apply_build(calc, doc);
   }
-  sheet.set_text(Ctl::lbl_filename, shown_file_name(state.app_dir, state.open_dialog_file));
+  calc.sheet.set_text(Ctl::lbl_filename, shown_file_name(calc.state.app_dir, calc.state.open_dialog_file));
 }
 
 }  // namespace brennick

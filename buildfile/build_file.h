@@ -106,4 +106,8 @@ SaveOutcome file_saveClick(Calculator& calc, Ctl sender = Ctl::MainMenu_file_sav
 // boxes, so the stored values win. Writes controls only; starts no pass.
 void apply_build(Calculator& calc, const IniDocument& doc);
 
+// The load branch of the pass: choose a file, copy it into the sheet, show
+// its name.
+void file_loadClick(Calculator& calc);
+
 }  // namespace brennick

@@ -1,11 +1,11 @@
-// Pieces of brennick-cli: the dialogs it answers and the catalogue listing.
+// The dialogs brennick-cli answers.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "engine/calculator.h"
-#include "engine/user_action.h"
+#include "pipeline/planner.h"
+#include "pipeline/user_action.h"
 
 namespace brennick {
 
@@ -19,7 +19,5 @@ class CliDialogs : public SilentDialogs {
  private:
   std::optional<std::string> build_;
 };
-
-int print_catalog(const std::vector<std::string>& args);
 
 }  // namespace brennick

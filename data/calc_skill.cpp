@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "data/skill_catalog.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 
 namespace brennick {
 

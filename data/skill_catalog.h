@@ -15,9 +15,10 @@
 #include <string>
 #include <string_view>
 
+#include "data/vocabulary.h"
+
 namespace brennick {
 
-inline constexpr int kClassCount = 8;       // 0 Fighter .. 7 Priestess
 inline constexpr int kStatCount = 5;        // Strength, Spirit, Talent, Agility, Health
 inline constexpr int kSlotCount = 16;       // slot index (tier - 1) * 4 + (position - 1)
 inline constexpr int kSkillCount = 128;     // skill numbers 1 .. 128
@@ -29,10 +30,6 @@ inline constexpr int kSkillLevelCount = 10; // skill levels 1 .. 10
 constexpr int skill_number(int class_index, int slot_index) {
   return class_index * kSlotCount + slot_index + 1;
 }
-
-// The catalog's vocabulary for the data files and reports.
-inline constexpr std::array<std::string_view, kClassCount> kClassNames = {
-    "Fighter", "Archer", "Pikeman", "Mechanician", "Atalanta", "Knight", "Magician", "Priestess"};
 
 // "tier1_1" .. "tier4_4" for slot index 0 .. 15.
 std::string slot_name(int slot_index);

@@ -18,22 +18,19 @@ constexpr std::array<std::string_view, kWeaponKindCount> kTableNames = {
 constexpr std::array<std::string_view, kWeaponKindCount> kKindNames = {
     "Axe", "Bow", "Scythe", "Claw", "Javelin", "Sword", "Wand", "Mace"};
 
-constexpr std::array<std::string_view, kWeaponKindCount + 1> kKindListTexts = {
-    "Axe", "Bow", "Scythe", "Claw", "Javelin", "Sword", "Wand/Staff", "Mace", "no Weapon"};
-
 // The table of a kind as a span over the catalogue (kind must be 0..7).
 template <class Catalog>
 auto table_of(Catalog& c, int kind) {
   using Span = std::conditional_t<std::is_const_v<Catalog>, std::span<const WeaponR>,
                                   std::span<WeaponR>>;
   switch (kind) {
-    case kWeaponAxe: return Span(c.axe_table);
-    case kWeaponBow: return Span(c.bow_table);
-    case kWeaponScythe: return Span(c.scythe_table);
-    case kWeaponClaw: return Span(c.claw_table);
-    case kWeaponJavelin: return Span(c.javelin_table);
-    case kWeaponSword: return Span(c.sword_table);
-    case kWeaponWand: return Span(c.wand_table);
+    case Axe: return Span(c.axe_table);
+    case Bow: return Span(c.bow_table);
+    case Scythe: return Span(c.scythe_table);
+    case Claw: return Span(c.claw_table);
+    case Javelin: return Span(c.javelin_table);
+    case Sword: return Span(c.sword_table);
+    case WandStaff: return Span(c.wand_table);
     default: return Span(c.mace_table);
   }
 }
@@ -95,7 +92,7 @@ std::string_view weapon_kind_name(int kind) {
 }
 
 std::string_view weapon_kind_list_text(int row) {
-  return (row >= 0 && row <= kNoWeapon) ? kKindListTexts[static_cast<std::size_t>(row)]
+  return (row >= 0 && row <= NoWeapon) ? kWeaponKindTexts[static_cast<std::size_t>(row)]
                                         : std::string_view{};
 }
 

@@ -9,27 +9,11 @@
 
 #include "data/item_tables.h"
 #include "data/records.h"
+#include "data/vocabulary.h"
 
 namespace brennick {
 
-// Weapon kind codes: the rows of the weapon-kind lists Select_weapon and
-// Select_weapon_2 and the `kind` field of every weapon row.
-enum WeaponKind : int {
-  kWeaponAxe = 0,
-  kWeaponBow = 1,
-  kWeaponScythe = 2,
-  kWeaponClaw = 3,
-  kWeaponJavelin = 4,
-  kWeaponSword = 5,
-  kWeaponWand = 6,
-  kWeaponMace = 7,
-};
-inline constexpr int kWeaponKindCount = 8;
-// Row 8 of the weapon-kind lists: "no Weapon" (no table).
-inline constexpr int kNoWeapon = 8;
-
-// True for the kind codes 0..7.
-constexpr bool is_weapon_kind(int kind) { return kind >= 0 && kind < kWeaponKindCount; }
+// Weapon kinds, their codes and list texts: data/vocabulary.h.
 
 // Rows of the table of `kind` (17, 19, 18, 17, 18, 20, 18, 18); 0 for a
 // code outside 0..7.

@@ -10,8 +10,9 @@
 
 #include "data/calc_skill.h"
 #include "data/skill_catalog.h"
+#include "data/vocabulary.h"
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {
@@ -24,8 +25,7 @@ struct Rule {
   bool mastery = false;  // +M: the weapon-mastery bonus
 };
 
-constexpr int kKinds = 9;  // Axe, Bow, Scythe, Claw, Javelin, Sword, Wand/Staff, Mace, no Weapon
-constexpr int kNoWeapon = 8;
+constexpr int kKinds = NoWeapon + 1;  // every row of the weapon-kind lists
 
 using F = Formula;
 constexpr Rule k0{};
@@ -183,7 +183,7 @@ Calculator::AttackPower Calculator::attack_power(const ForceOrbAdd& add) const {
     if (kind < 0 || kind >= kKinds) return {};
     const Rule& rule = kRules[cls][kind];
     if (rule.formula == F::None) return {};
-    if (kind == kNoWeapon) return unarmed_formula(rule.formula, s, c);
+    if (kind == NoWeapon) return unarmed_formula(rule.formula, s, c);
     return weapon_formula(rule.formula, rule.level, rule.mastery, s, c, mastery);
   };
 

@@ -96,17 +96,6 @@ constexpr RealBox kRealBoxes[] = {
     {C::stat_weap_MP_regen_2, &CalcState::weap_mp_regen_2},
 };
 
-bool is_item_list(Ctl id) {
-  switch (id) {
-    case C::Select_Armor: case C::Select_Shield: case C::Select_Orb: case C::Select_Boots:
-    case C::Select_Gaunts: case C::Select_armlets: case C::Select_amulet: case C::Select_ring1:
-    case C::Select_ring2:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Controls whose handlers changeEvents detaches during a pass.
 bool detachable(Ctl id) {
   if (is_item_list(id)) return true;
@@ -145,31 +134,22 @@ bool starts_pass(Ctl id) {
   return detachable(id) && !is_item_list(id);
 }
 
-int timed_slot_of(Ctl id) {
-  for (int i = 0; i < 16; ++i)
-    if (slot_controls(i).kind_img == id) return i;
-  return -1;
-}
-
-int cast_on_slot_of(Ctl id) {
-  for (int i = 0; i < 8; ++i)
-    if (cast_on_controls(i).stat_img == id) return i;
-  return -1;
-}
-
-// Exclusive timed pairs: (class, slot switched on) -> slot switched off.
-struct Exclusion {
-  int class_no, on, off;
-};
-constexpr Exclusion kExclusions[] = {
-    {Mechanician, 0, 11}, {Mechanician, 11, 0}, {Mechanician, 5, 6}, {Mechanician, 6, 5},
-    {Atalanta, 9, 12},    {Atalanta, 12, 9},    {Knight, 9, 13},     {Knight, 13, 9},
-};
-
 }  // namespace
 
-Calculator::Calculator(NumberFormat format, Services services)
-    : format_(format), services_(services) {
+bool is_item_list(Ctl id) {
+  switch (id) {
+    case C::Select_Armor: case C::Select_Shield: case C::Select_Orb: case C::Select_Boots:
+    case C::Select_Gaunts: case C::Select_armlets: case C::Select_amulet: case C::Select_ring1:
+    case C::Select_ring2:
+      return true;
+    default:
+      return false;
+  }
+}
+
+Calculator::Calculator(NumberFormat format, Services services, Pass pass)
+    : format_(format), services_(services), pass_(pass) {
+  if (!pass_) throw std::invalid_argument("Calculator needs its recalculation pass");
   if (!services_.dialogs) throw std::invalid_argument("Calculator needs a dialogs service");
   state.locale_decimal_comma = format.decimal_comma() ? 1 : 0;
 }
@@ -187,15 +167,6 @@ bool Calculator::attached(Ctl id) const {
 
 void Calculator::changeEvents() { events_attached_ = state.calc_ready == 1; }
 
-template <class Action>
-void Calculator::guarded(Ctl sender, Action&& action) {
-  try {
-    action();
-  } catch (const std::exception& e) {
-    AppException(sender, e.what());
-  }
-}
-
 void Calculator::AppException(Ctl sender, const std::string& message) {
   const Ctl parent = control_spec(sender).parent;
   const std::string owner = parent == Ctl::Count_ ? "" : std::string(control_spec(parent).name);
@@ -209,160 +180,6 @@ void Calculator::AppException(const std::string& owner, const std::string& detai
   if (services_.error_log) services_.error_log->write_error_log(message, owner, detail);
 }
 
-// --- user actions --------------------------------------------------------------
-
-void Calculator::user_set_text(Ctl id, const std::string& text) {
-  if (sheet.text(id) == text) return;
-  sheet.set_text(id, text);
-  if (attached(id)) guarded(id, [&] { run_calculation(id); });
-}
-
-void Calculator::user_set_value(Ctl id, std::int64_t value) {
-  const Control& c = sheet[id];
-  user_set_text(id, int_text(std::clamp<std::int64_t>(value, c.min, c.max)));
-}
-
-void Calculator::user_select_row(Ctl id, int row) {
-  if (row < 0 || row >= static_cast<int>(sheet[id].rows.size())) return;
-  sheet.set_row(id, row);
-  if (!attached(id)) return;
-  if (is_item_list(id)) {
-    guarded(id, [&] { item_selected(id); });
-  } else {
-    guarded(id, [&] { run_calculation(id); });
-  }
-}
-
-void Calculator::user_set_checked(Ctl id, bool checked) {
-  if (sheet.checked(id) == checked) return;
-  sheet.set_checked(id, checked);
-  if (attached(id)) guarded(id, [&] { run_calculation(id); });
-}
-
-void Calculator::user_click(Ctl id) {
-  if (!sheet[id].enabled) return;
-  if (id == Ctl::MainMenu_file_reset) {
-    guarded(id, [&] { Reset(); });
-  } else if (id == Ctl::Btn_FileOpen) {
-    // The tool button performs the menu item's command, with the menu item as sender.
-    guarded(Ctl::MainMenu_file_load, [&] { run_calculation(Ctl::MainMenu_file_load); });
-  } else if (id == Ctl::img_holy_valor_special) {
-    // Holy Valor's attack power against undead (the picture is disabled for a Knight).
-    dialogs().information(state.holy_valor_text);
-  } else if (attached(id)) {
-    guarded(id, [&] { run_calculation(id); });
-  }
-}
-
-void Calculator::user_leave(Ctl id) {
-  const std::uint8_t flags = control_spec(id).flags;
-  const std::string& text = sheet.text(id);
-  if (control_spec(id).kind == ControlKind::NumberField) {
-    // A number field takes its range when the user leaves it.
-    const Control& c = sheet[id];
-    const std::string clamped = int_text(std::clamp(sheet.value(id), c.min, c.max));
-    if (text != clamped) user_set_text(id, clamped);
-    return;
-  }
-  bool bad = false;
-  if (flags & cflag::IntCheck) {
-    bad = !is_int_text(text) || int_of_text(text) == -2147483647 - 1;
-  } else if (flags & cflag::RealCheck) {
-    bad = !is_real_text(text, format_) || real_of_text(text, format_) == -2147483648.0;
-  }
-  // Putting "0" back is a change like any other: it recalculates.
-  if (bad) user_set_text(id, "0");
-}
-
-// --- the pass ------------------------------------------------------------------
-
-void Calculator::toggle_timed_skill(Ctl sender) {
-  const int i = timed_slot_of(sender);
-  if (i < 0) return;
-  if (state.skill_on[i] == 1) {
-    set_skill_type(i, 4);
-    state.skill_on[i] = 0;
-    return;
-  }
-  set_skill_type(i, 3);
-  state.skill_on[i] = 1;
-  for (const Exclusion& e : kExclusions)
-    if (e.class_no == class_row() && e.on == i) state.skill_on[e.off] = 0;
-}
-
-void Calculator::toggle_cast_on(Ctl sender) {
-  const int i = cast_on_slot_of(sender);
-  if (i < 0 || i == 2) return;  // slot 3 has no switch
-  auto show = [&](int slot, bool on) {
-    state.cast_on_on[slot] = on ? 1 : 0;
-    sheet.set_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
-    sheet.set_text(cast_on_controls(slot).label, on ? "enabled" : "disabled");
-  };
-  const bool on = state.cast_on_on[i] == 0;
-  show(i, on);
-  // Triumph of Valhalla (5) and Hall of Valhalla (6) exclude each other.
-  if (on && (i == 4 || i == 5)) {
-    const int other = i == 4 ? 5 : 4;
-    if (state.cast_on_on[other]) show(other, false);
-  }
-}
-
-void Calculator::run_calculation(Ctl sender) {
-  state.class_setup_done = 1;
-  state.calc_ready = 0;
-  changeEvents();
-
-  if (sender == Ctl::MainMenu_file_load) {
-    reset_modifers();
-    file_loadClick();
-    state.class_setup_done = 0;
-    pre_set_class();
-  }
-  if (sender == Ctl::Select_class) {
-    reset_modifers();
-    set_stat_min_values();
-    Insert_start_values();
-    state.class_setup_done = 0;
-    pre_set_class();
-  }
-  toggle_timed_skill(sender);
-  toggle_cast_on(sender);
-  if (state.class_setup_done == 0) {
-    class_setup();
-    state.class_setup_done = 1;
-  }
-
-  get_data_from_fields();       // 1
-  set_level_regs();             // 2
-  handle_quests();              // 3
-  calc_free_stat_points();      // 4
-  calc_free_skill_points();     // 5
-  calc_free_t4skill_points();   // 6
-  Calc_HP();                    // 7
-  Calc_MP();                    // 8
-  Calc_STM();                   // 9
-  Calc_MP_regen();              // 10
-  Calc_defense();               // 11
-  Calc_Absorption();            // 12
-  Calc_AtkRtg();                // 13
-  Calc_Critical();              // 14
-  Calc_Block();                 // 15
-  Calc_weight();                // 16
-  handle_ForceOrb();            // 17
-  Calc_dmg();                   // 18
-  Calc_castOn(true);            // 19
-  Calc_skills();                // 20
-  Calc_castOn(false);           // 21
-  Calc_DoT();                   // 22
-  Calc_Speed();                 // 23
-  display_final_results();      // 24
-
-  state.calc_ready = 1;
-  changeEvents();
-  sheet.status_panel1 = "OK";
-  ++passes_;
-}
-
 void Calculator::get_data_from_fields() {
   for (const IntBox& b : kIntBoxes) state.*b.value = int_of_text(sheet.text(b.box));
   for (const RealBox& b : kRealBoxes) state.*b.value = real_of_text(sheet.text(b.box), format_);
@@ -371,12 +188,9 @@ void Calculator::get_data_from_fields() {
 void Calculator::class_setup() {
   const int c = class_row();
   if (c < 0) return;
-  static constexpr const char* kClassNames[] = {"Fighter", "Archer", "Pikeman", "Mechanician",
-                                                "Atalanta", "Knight", "Magician", "Priestess"};
   for (int k = 1; k <= 16; ++k) {
-    const std::string nn = (k < 10 ? "0" : "") + std::to_string(k);
     const SlotControls& slot = slot_controls(k - 1);
-    sheet.set_picture(slot.icon, std::string(kClassNames[c]) + "_" + nn + ".jpg");
+    sheet.set_picture(slot.icon, skill_picture(c, k - 1));
     const std::string name = skill_name(c * 16 + k);
     sheet.set_text(slot.name, name);
     sheet.set_hint(slot.icon, name);

@@ -1,19 +1,21 @@
-// The calculator: one character sheet, its calculation state, and every
-// operation that reads or writes them.
+// The calculator: one character sheet, its calculation state, and the
+// calculation steps that read and write them.
 //
-// A user action enters through the user_* functions, which change the
-// control and run what its change starts (usually run_calculation), with
-// errors reported like the application-wide handler does. Inside the core,
-// writes to controls never notify: an operation that writes several boxes
-// runs one recalculation at its end.
+// The recalculation pass runs steps of this layer and of the layers above it
+// (equipment, skills, build files), so the pass is composed above all of
+// them (pipeline/planner.h) and handed to the calculator when it is made;
+// run_calculation runs it. A user action enters through Planner's user_*
+// functions. Inside the core, writes to controls never notify: an operation
+// that writes several boxes runs one recalculation at its end.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "data/vocabulary.h"
 #include "engine/calc_state.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "engine/services.h"
 #include "engine/sheet.h"
 
@@ -27,32 +29,29 @@ class Calculator {
     ClassListener* classes = nullptr;  // may be null
   };
 
-  Calculator(NumberFormat format, Services services);
+  // The recalculation pass, run by run_calculation.
+  using Pass = void (*)(Calculator& calc, Ctl sender);
+
+  Calculator(NumberFormat format, Services services, Pass pass);
 
   Sheet sheet;
   CalcState state;
 
   const NumberFormat& format() const { return format_; }
   Dialogs& dialogs() { return *services_.dialogs; }
-
-  // --- user actions ---------------------------------------------------------
-  // Each changes the control as the user would and runs what that change
-  // starts while the control's handler is attached. Errors are caught and
-  // reported (status bar, error log); none escapes.
-  void user_set_text(Ctl id, const std::string& text);   // text boxes and number fields
-  void user_set_value(Ctl id, std::int64_t value);       // number fields (arrows)
-  void user_select_row(Ctl id, int row);                 // drop-down lists
-  void user_set_checked(Ctl id, bool checked);           // check boxes
-  void user_click(Ctl id);                               // pictures, menu items, buttons
-  void user_leave(Ctl id);                               // leaving a text box: CheckInt/CheckFloat
+  ErrorLog* error_log() const { return services_.error_log; }
 
   // True when a change of the control starts its handler now.
   bool attached(Ctl id) const;
 
   // --- recalculation ---------------------------------------------------------
-  // The single recalculation entry; throws on a conversion error (callers
-  // outside the core use the user_* functions, which report it).
-  void run_calculation(Ctl sender);
+  // The single recalculation entry: runs the pass and counts it when it
+  // completes; throws on a conversion error (callers outside the core use
+  // Planner's user_* functions, which report it).
+  void run_calculation(Ctl sender) {
+    pass_(*this, sender);
+    ++passes_;
+  }
   void changeEvents();
   void class_setup();
   void get_data_from_fields();
@@ -112,25 +111,13 @@ class Calculator {
   void Calc_Speed();
   void display_final_results();
 
-  // --- equipment, skills, buffs, build files ----------------------------------
-  void handle_ForceOrb();
-  void Calc_castOn(bool first_pass);
-  void Calc_skills();
-  void set_skill_type(int slot_index, int kind);
-  void file_loadClick();
-  void item_selected(Ctl list);  // Select_ArmorChange .. Select_ring2Change
-
   // Called once per completed pass (benchmarks and tests count passes).
   std::uint64_t passes() const { return passes_; }
 
  private:
-  template <class Action>
-  void guarded(Ctl sender, Action&& action);
-  void toggle_timed_skill(Ctl sender);
-  void toggle_cast_on(Ctl sender);
-
   NumberFormat format_;
   Services services_;
+  Pass pass_;
   bool events_attached_ = true;  // handlers are attached from the start
   std::uint64_t passes_ = 0;
 };
@@ -138,7 +125,8 @@ class Calculator {
 // Name of skill number 1..128 in the catalog.
 std::string skill_name(int skill_no);
 
-// The rows of Select_class.
-enum ClassNo { Fighter = 0, Archer, Pikeman, Mechanician, Atalanta, Knight, Magician, Priestess };
+// True for the item lists (Select_Armor .. Select_ring2), whose change
+// runs the item selection rather than the pass.
+bool is_item_list(Ctl id);
 
 }  // namespace brennick

@@ -59,7 +59,7 @@ void Calculator::pre_set_class() {
   const int r = class_row();
   ClassListener* windows = services_.classes;
   if (!windows) return;
-  using W = ClassListener::Window;
+  using W = WindowId;
   for (W w : {W::Amulets, W::Armlets, W::Boots, W::Gaunts, W::Rings, W::Sheltoms, W::Weapons}) windows->set_class(w, r);
   windows->set_class(W::Skills, r);
   if (r == Magician || r == Priestess) {

@@ -3,14 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "data/vocabulary.h"
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {
-
-constexpr int kBow = 1;
-constexpr int kNoWeapon = 8;
 
 // Hits per minute by the row of the speed list ("7", "8", "0").
 std::int64_t hits_per_minute(int speed_row, bool fast_weapon) {
@@ -56,7 +54,7 @@ void Calculator::Calc_DoT() {
   for (const Column& c : columns) {
     const int kind = sheet.row(c.kind);
     // Every one-handed set-up and a two-handed bow strike at the fast rate.
-    const std::int64_t h = hits_per_minute(sheet.row(c.speed), !c.two_handed || kind == kBow);
+    const std::int64_t h = hits_per_minute(sheet.row(c.speed), !c.two_handed || kind == Bow);
     const ext avg = stored(static_cast<ext>(std::int64_t{c.min} + c.max) / 2);
     const ext k = stored(std::trunc(static_cast<ext>(stored(static_cast<ext>(h * c.crit) / 100))));
     ext normal = stored(h * avg - avg * k);
@@ -64,7 +62,7 @@ void Calculator::Calc_DoT() {
     ext pets = pets_per_minute;
     ext total = stored(normal + critical + pets);
     // Unarmed, the critical share is not shown, though the total keeps it.
-    if (kind == kNoWeapon) critical = 0;
+    if (kind == NoWeapon) critical = 0;
     normal = std::floor(normal);
     critical = std::floor(critical);
     pets = std::floor(pets);

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {

@@ -5,7 +5,7 @@
 // to a double ("stored") exactly where the game keeps it, and the pools are
 // the floors of such stored values.
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {

@@ -62,7 +62,7 @@ constexpr ResetWrite kResetWrites[] = {
     {C::stat_weap_MP_regen, ResetWrite::Zero},  {C::stat_weap_MP_regen_2, ResetWrite::Zero},
 };
 
-constexpr Ctl kItemPictures[] = {C::img_set_armor,   C::img_set_shield, C::img_set_orb,
+constexpr Ctl kItemPictureBoxes[] = {C::img_set_armor,   C::img_set_shield, C::img_set_orb,
                                  C::img_set_boots,   C::img_set_gaunts, C::img_set_armlets,
                                  C::img_set_amulet,  C::img_set_ring1,  C::img_set_ring2};
 
@@ -102,7 +102,7 @@ void Calculator::Reset() {
     sheet.set_text(cast_on_controls(i).label, "disabled");
   }
   for (int i = 0; i < 8; ++i) sheet.set_value(cast_on_controls(i).spin, 0);
-  for (Ctl picture : kItemPictures) sheet.set_picture(picture, "");
+  for (Ctl picture : kItemPictureBoxes) sheet.set_picture(picture, "");
   Insert_start_values();
   sheet.set_text(C::lbl_filename, "none");
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 namespace brennick {
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "data/vocabulary.h"
+
 namespace brennick {
 
 enum class Answer { Ok, Yes, No, Abort, Cancel, Closed };
@@ -40,8 +42,7 @@ class ErrorLog {
 class ClassListener {
  public:
   virtual ~ClassListener() = default;
-  enum class Window { Amulets, Armlets, Boots, Gaunts, Rings, Sheltoms, Weapons, Skills, Robes, Orbs, Shields, Armors };
-  virtual void set_class(Window window, int row) = 0;
+  virtual void set_class(WindowId window, int row) = 0;
 };
 
 // Answers nothing and records nothing: for headless use.

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
+#include "data/vocabulary.h"
 
 namespace brennick {
 namespace {
@@ -114,10 +115,10 @@ const CastOnControls& cast_on_controls(int index) { return tables().cast_on.at(i
 std::vector<std::string> initial_rows(Ctl id) {
   switch (id) {
     case Ctl::Select_class:
-      return {"Fighter", "Archer", "Pikeman", "Mechanician", "Atalanta", "Knight", "Magician", "Priestess"};
+      return {kClassNames.begin(), kClassNames.end()};
     case Ctl::Select_weapon:
     case Ctl::Select_weapon_2:
-      return {"Axe", "Bow", "Scythe", "Claw", "Javelin", "Sword", "Wand/Staff", "Mace", "no Weapon"};
+      return {kWeaponKindTexts.begin(), kWeaponKindTexts.end()};
     case Ctl::stat_weap_spd:
     case Ctl::stat_weap_spd_2:
       return {"7", "8", "0"};

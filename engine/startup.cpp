@@ -2,42 +2,14 @@
 
 #include <filesystem>
 
+#include "data/vocabulary.h"
 #include "engine/image_files.h"
 
 namespace brennick {
-namespace {
-
-std::string numbered(const std::string& kind, int n, bool two_digits) {
-  std::string digits = std::to_string(n);
-  if (two_digits && n < 10) digits = "0" + digits;
-  return kind + "_" + digits;
-}
-
-}  // namespace
 
 const std::vector<std::string>& required_files() {
   static const std::vector<std::string> files = [] {
-    std::vector<std::string> f;
-    for (const char* cls : {"Fighter", "Archer", "Pikeman", "Mechanician", "Atalanta", "Knight", "Magician", "Priestess"})
-      for (int n = 1; n <= 16; ++n) f.push_back(numbered(cls, n, true) + ".jpg");
-    struct Kind {
-      const char* name;
-      int count;
-      bool two_digits;
-    };
-    static constexpr Kind kinds[] = {
-        {"Amulet", 18, true}, {"Armlet", 17, true}, {"Armor", 18, true}, {"Axe", 17, true},
-        {"Boots", 17, true},  {"Bow", 19, true},    {"Claw", 17, true},  {"Gaunts", 17, true},
-        {"Javelin", 18, true}, {"Mace", 18, true},  {"Orb", 18, true},   {"Ring", 18, true},
-        {"Robe", 18, true},   {"Scythe", 18, true}, {"Sheltom", 9, false}, {"Shield", 17, true},
-        {"Sword", 20, true},  {"wand", 18, true},
-    };
-    for (const Kind& k : kinds)
-      for (int n = 1; n <= k.count; ++n) f.push_back(numbered(k.name, n, k.two_digits) + ".bmp");
-    for (const char* single : {"active.bmp", "axe.bmp", "bow.bmp", "claw.bmp", "Hbig.bmp", "jav.bmp", "mace.bmp",
-                               "passive.bmp", "shield.bmp", "spear.bmp", "off.bmp", "on.bmp", "sword.bmp",
-                               "wand.bmp", "archer_big.bmp"})
-      f.push_back(single);
+    std::vector<std::string> f = picture_files();
     f.push_back("patch.dat");
     return f;
   }();

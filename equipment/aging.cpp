@@ -38,8 +38,6 @@ constexpr WeaponBoxes kOneHand{Ctl::Select_weapon, Ctl::stat_weap_min_pow, Ctl::
 constexpr WeaponBoxes kTwoHand{Ctl::Select_weapon_2, Ctl::stat_weap_min_pow_2, Ctl::stat_weap_max_pow_2,
                                Ctl::stat_weap_rtg_2, Ctl::stat_weap_crit_2, Ctl::stat_gem_MP_2};
 
-enum Kind { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
-
 }  // namespace
 
 void Age_weapon(Calculator& calc, bool two_handed, int level) {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 #include "engine/image_files.h"
 
 namespace brennick {
@@ -48,7 +48,9 @@ std::int32_t force_orb_tenth_max(std::uint8_t power, std::int32_t column_max) {
   return floor_stored(static_cast<ext>(power) + static_cast<ext>(column_max) * 0.1L);
 }
 
-void Calculator::handle_ForceOrb() {
+void handle_ForceOrb(Calculator& calc) {
+  Sheet& sheet = calc.sheet;
+  CalcState& state = calc.state;
   const int r = sheet.row(Ctl::Select_ForceOrb);
 
   // The set-values step: colour, and the additions of the 1h column (both
@@ -66,7 +68,7 @@ void Calculator::handle_ForceOrb() {
       state.forceorb_add_max = p;
       return;
     }
-    const AttackPower base = attack_power(ForceOrbAdd{});
+    const Calculator::AttackPower base = calc.attack_power(Calculator::ForceOrbAdd{});
     state.forceorb_add_max = force_orb_tenth_max(p, base.max);
     state.forceorb_add_min_2 = p;
     state.forceorb_add_max_2 = force_orb_tenth_max(p, base.max_2);
@@ -92,8 +94,8 @@ void Calculator::handle_ForceOrb() {
     const std::string picture = "Sheltom_" + std::to_string(r) + ".bmp";
     if (state.app_dir.empty() || image_exists(state.app_dir, picture)) {
       sheet.set_picture(Ctl::img_forceorb, picture);
-    } else if (services_.error_log) {
-      services_.error_log->write_error_log("Cannot open file \"" + image_path(picture) + "\"", "MainForm",
+    } else if (calc.error_log()) {
+      calc.error_log()->write_error_log("Cannot open file \"" + calc.image_path(picture) + "\"", "MainForm",
                                            "ForceOrb_Image");
     }
   }

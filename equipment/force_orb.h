@@ -1,5 +1,5 @@
 // Force orbs: the nine orbs of Select_ForceOrb, the levels at which each
-// works and the attack power it adds. Calculator::handle_ForceOrb (step 17
+// works and the attack power it adds. handle_ForceOrb (step 17
 // of every pass) applies the chosen one.
 #pragma once
 
@@ -8,6 +8,8 @@
 #include <string_view>
 
 namespace brennick {
+
+class Calculator;
 
 struct ForceOrbRule {
   std::string_view name;
@@ -29,5 +31,8 @@ bool force_orb_works(int row, std::int32_t level);
 // The ten-per-cent orbs' maximum addition: floor(p + m * 0.1) with 0.1 the
 // extended value just above one tenth, so p + m / 10 (rounded down) for m >= 0.
 std::int32_t force_orb_tenth_max(std::uint8_t power, std::int32_t column_max);
+
+// Step 17 of the pass: the chosen orb's colour, label, picture and additions.
+void handle_ForceOrb(Calculator& calc);
 
 }  // namespace brennick

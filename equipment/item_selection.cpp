@@ -211,19 +211,19 @@ bool write_item_selection(Calculator& calc, Ctl list) {
   return changed;
 }
 
-void Calculator::item_selected(Ctl list) {
+void item_selected(Calculator& calc, Ctl list) {
   // Each box the selection changes would start a pass of its own; the last
   // of them sees every new value, so one pass at the end shows the same.
   // A selection that changes no box starts none.
   std::exception_ptr picture_error;
   bool changed = false;
   try {
-    write_slot(*this, list, changed);
+    write_slot(calc, list, changed);
   } catch (const std::runtime_error&) {
     // The picture fails after the boxes are written, and after their passes.
     picture_error = std::current_exception();
   }
-  if (changed) run_calculation(list);
+  if (changed) calc.run_calculation(list);
   if (picture_error) std::rethrow_exception(picture_error);
 }
 

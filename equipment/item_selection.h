@@ -2,7 +2,7 @@
 // (Select_Armor .. Select_ring2) copies the item's values into the slot's
 // boxes, shows its picture and sets the picture's hint.
 //
-// Calculator::item_selected(list) is the user's choice: it writes the slot
+// item_selected(calc, list) is the user's choice: it writes the slot
 // and runs one recalculation when a box changed. The build-file loader,
 // which works inside a pass with the notifications detached, calls
 // write_item_selection() instead.
@@ -32,5 +32,9 @@ std::optional<std::string> item_picture_name(Ctl list, int row, bool robes = fal
 // list only sets its picture's hint. A picture file missing from images/
 // raises a std::runtime_error after the boxes are written.
 bool write_item_selection(Calculator& calc, Ctl list);
+
+// The user's choice in an item list: writes the slot, then one pass when a
+// box changed. A picture that fails to load is raised after the pass.
+void item_selected(Calculator& calc, Ctl list);
 
 }  // namespace brennick

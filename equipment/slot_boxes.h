@@ -11,8 +11,8 @@
 #include <string>
 
 #include "engine/calculator.h"
-#include "engine/evaluation.h"
-#include "engine/number_text.h"
+#include "base/evaluation.h"
+#include "base/number_text.h"
 #include "engine/sheet.h"
 
 namespace brennick {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev xvfb xauth)
+          libbenchmark-dev nlohmann-json3-dev libcli11-dev clang xvfb xauth)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

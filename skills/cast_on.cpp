@@ -4,7 +4,7 @@
 #include "skills/cast_on.h"
 
 #include "data/calc_skill.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 #include "skills/report_framework.h"
 
 namespace brennick::skills {
@@ -85,14 +85,14 @@ namespace brennick {
 
 using namespace skills;
 
-void Calculator::Calc_castOn(bool first_pass) {
-  Reset_castOn(*this);
-  const CalcSkill cs(context(*this));
-  CalcState& st = state;
+void Calc_castOn(Calculator& calc, bool first_pass) {
+  Reset_castOn(calc);
+  const CalcSkill cs(context(calc));
+  CalcState& st = calc.state;
 
   if (!first_pass) {
-    if (!may_receive(class_row(), HolyValor)) return;  // a Knight keeps the last text
-    const int level = acting_level(*this, HolyValor);
+    if (!may_receive(calc.class_row(), HolyValor)) return;  // a Knight keeps the last text
+    const int level = acting_level(calc, HolyValor);
     if (level == 0) {
       st.holy_valor_text = "increase the Level and/or enable it.";
       return;
@@ -105,33 +105,33 @@ void Calculator::Calc_castOn(bool first_pass) {
     return;
   }
 
-  if (const int level = acting_level(*this, ForceOfNature)) {
+  if (const int level = acting_level(calc, ForceOfNature)) {
     set_attack_power(st, raised_by(skills::attack_power(st), cs.integer(32, 1, level)));
     add_to_both(st, kRating, cs.integer(32, 2, level));
   }
-  if (const int level = acting_level(*this, EnchantWeapon)) {
+  if (const int level = acting_level(calc, EnchantWeapon)) {
     // The lightning row (3) is the one that counts.
     for (Column c : kColumns) {
       at(st, kAtkMin, c) = cs.enchant_weapon_bound(3, level, at(st, kAtkMin, c), true);
       at(st, kAtkMax, c) = cs.enchant_weapon_bound(3, level, at(st, kAtkMax, c), false);
     }
   }
-  if (const int level = acting_level(*this, TriumphOfValhalla)) add_to_both(st, kAtkMax, valhalla_max_bonus(*this, level));
+  if (const int level = acting_level(calc, TriumphOfValhalla)) add_to_both(st, kAtkMax, valhalla_max_bonus(calc, level));
   // Hall of Valhalla decides the evasion of every class that may receive
   // it; the others set their evasion in their own reports.
-  if (may_receive(class_row(), HallOfValhalla)) {
-    if (const int level = acting_level(*this, HallOfValhalla)) {
-      add_to_both(st, kAtkMax, valhalla_max_bonus(*this, level));
+  if (may_receive(calc.class_row(), HallOfValhalla)) {
+    if (const int level = acting_level(calc, HallOfValhalla)) {
+      add_to_both(st, kAtkMax, valhalla_max_bonus(calc, level));
       st.final_eva = cs.integer(77, 1, level) / 2;
     } else {
       st.final_eva = 0;
     }
   }
-  if (const int level = acting_level(*this, RegenerationField)) {
+  if (const int level = acting_level(calc, RegenerationField)) {
     const long double m = cs.fraction(126, 2, level);
     for (Column c : kColumns) at(st, kMpRegen, c) = stored(static_cast<ext>(at(st, kMpRegen, c)) + m);
   }
-  if (const int level = acting_level(*this, VirtualLife))
+  if (const int level = acting_level(calc, VirtualLife))
     for (Column c : kColumns) at(st, kHP, c) = cs.skill_boost(124, 1, level, at(st, kHP, c), 1);
 }
 

@@ -1,6 +1,6 @@
 // Buffs cast on the character (slots 1..8, index 0..7): which class may
 // receive which buff, and the availability of the slots' controls.
-// Calculator::Calc_castOn applies them (skills/cast_on.cpp).
+// Calc_castOn applies them.
 #pragma once
 
 #include "engine/calculator.h"
@@ -17,3 +17,11 @@ bool may_receive(int class_no, int slot);
 void Reset_castOn(Calculator& calc);
 
 }  // namespace brennick::skills
+
+namespace brennick {
+
+// Steps 19 and 21 of the pass: the buffs' additions to attack power, rating
+// and evasion (first pass), then Holy Valor's text against undead.
+void Calc_castOn(Calculator& calc, bool first_pass);
+
+}  // namespace brennick

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "data/calc_skill.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 #include "skills/report_framework.h"
 
 namespace brennick::skills {

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
+#include "skills/skill_steps.h"
 
 namespace brennick::skills {
 namespace {
@@ -296,7 +297,7 @@ void ReportRun::slot(int slot_index, int usage_row, const SlotBody& body, const 
   const SlotKind kind = slot_kind(class_no_, slot_index);
   int shown = static_cast<int>(kind);
   if (kind == SlotKind::Timed) shown = calc_.state.skill_on[static_cast<std::size_t>(slot_index)] == 1 ? 3 : 4;
-  calc_.set_skill_type(slot_index, shown);
+  set_skill_type(calc_, slot_index, shown);
   if (usage_row == kHiddenUsage) {
     calc_skill_usage(calc_, 0, 0, controls.mana, 0);
   } else {
@@ -340,10 +341,10 @@ void report_not_built_yet(ReportRun& run) {
 
 namespace brennick {
 
-void Calculator::Calc_skills() {
-  const int c = class_row();
+void Calc_skills(Calculator& calc) {
+  const int c = calc.class_row();
   if (c < 0 || c >= kClassCount) return;  // no class: the boxes keep their texts
-  skills::ReportRun run(*this);
+  skills::ReportRun run(calc);
   skills::kClassReports[c](run);
 }
 

@@ -51,8 +51,8 @@ SlotKind slot_kind(int class_no, int slot_index);
 
 // --- weapons -----------------------------------------------------------------------
 
-// Rows of Select_weapon and Select_weapon_2.
-enum Weapon : int { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
+// Rows of Select_weapon and Select_weapon_2 (data/vocabulary.h).
+using Weapon = brennick::Weapon;
 
 // A set of weapon kinds a skill fits. "No weapon" and no selection fit nothing.
 class WeaponSet {

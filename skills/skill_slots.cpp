@@ -1,11 +1,11 @@
 // The kind picture of a skill slot.
-#include "engine/calculator.h"
+#include "skills/skill_steps.h"
 
 namespace brennick {
 
 // Kinds 1 passive, 2 active, 3 timed and on, 4 timed and off; any other kind
 // changes nothing.
-void Calculator::set_skill_type(int slot_index, int kind) {
+void set_skill_type(Calculator& calc, int slot_index, int kind) {
   struct Kind {
     const char* picture;
     const char* hint;
@@ -16,8 +16,8 @@ void Calculator::set_skill_type(int slot_index, int kind) {
                                     {"off.bmp", "This is a Timed skill and Disabled!"}};
   if (kind < 1 || kind > 4 || slot_index < 0 || slot_index >= 16) return;
   const Ctl img = slot_controls(slot_index).kind_img;
-  sheet.set_picture(img, kKinds[kind - 1].picture);
-  sheet.set_hint(img, kKinds[kind - 1].hint);
+  calc.sheet.set_picture(img, kKinds[kind - 1].picture);
+  calc.sheet.set_hint(img, kKinds[kind - 1].hint);
 }
 
 }  // namespace brennick

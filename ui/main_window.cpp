@@ -30,7 +30,7 @@
 
 #include "assets/art.h"
 #include "buildfile/build_file.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
 #include "ui/main_window_layout.h"
@@ -48,23 +48,23 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr char kControlProperty[] = "brennick_control";  // widgets that carry a hint (or none)
 
-std::optional<SecondaryWindow> window_of_command(Ctl id) {
+std::optional<WindowId> window_of_command(Ctl id) {
   switch (id) {
-    case C::MainMenu_info_skills: return SecondaryWindow::Skills;
-    case C::Armor1: return SecondaryWindow::Armors;
-    case C::RobeInfo1: return SecondaryWindow::Robes;
-    case C::Shield1: return SecondaryWindow::Shields;
-    case C::Orb1: return SecondaryWindow::Orbs;
-    case C::Armlets1: return SecondaryWindow::Armlets;
-    case C::Gaunts1: return SecondaryWindow::Gaunts;
-    case C::Boots1: return SecondaryWindow::Boots;
-    case C::Weapon1: return SecondaryWindow::Weapons;
-    case C::Amulets1: return SecondaryWindow::Amulets;
-    case C::Rings1: return SecondaryWindow::Rings;
-    case C::Sheltoms1: return SecondaryWindow::Sheltoms;
-    case C::BMPPatcher1: return SecondaryWindow::BmpPatcher;
-    case C::AgingCalc1: return SecondaryWindow::Aging;
-    case C::MainMenu_help_about: return SecondaryWindow::About;
+    case C::MainMenu_info_skills: return WindowId::Skills;
+    case C::Armor1: return WindowId::Armors;
+    case C::RobeInfo1: return WindowId::Robes;
+    case C::Shield1: return WindowId::Shields;
+    case C::Orb1: return WindowId::Orbs;
+    case C::Armlets1: return WindowId::Armlets;
+    case C::Gaunts1: return WindowId::Gaunts;
+    case C::Boots1: return WindowId::Boots;
+    case C::Weapon1: return WindowId::Weapons;
+    case C::Amulets1: return WindowId::Amulets;
+    case C::Rings1: return WindowId::Rings;
+    case C::Sheltoms1: return WindowId::Sheltoms;
+    case C::BMPPatcher1: return WindowId::BmpPatcher;
+    case C::AgingCalc1: return WindowId::Aging;
+    case C::MainMenu_help_about: return WindowId::About;
     default: return std::nullopt;
   }
 }
@@ -164,7 +164,7 @@ QString memo_text(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(Calculator& calc, QWidget* parent)
+MainWindow::MainWindow(Planner& calc, QWidget* parent)
     : QMainWindow(parent), calc_(calc), shown_revisions_(kControlCount, 0) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowIcon(icon_of(art::Icon::Application));
@@ -718,15 +718,15 @@ QString MainWindow::status_text(int panel) const { return panel == 0 ? panel0_->
 void MainWindow::create_secondary_windows() {
   if (windows_created_) return;
   windows_created_ = true;
-  for (SecondaryWindow window : all_secondary_windows())
+  for (WindowId window : all_secondary_windows())
     windows_[static_cast<std::size_t>(window)] = create_secondary_window(window, calc_, this);
 }
 
-QWidget* MainWindow::secondary_window(SecondaryWindow window) const {
+QWidget* MainWindow::secondary_window(WindowId window) const {
   return windows_[static_cast<std::size_t>(window)];
 }
 
-void MainWindow::show_window(SecondaryWindow window) {
+void MainWindow::show_window(WindowId window) {
   create_secondary_windows();
   QWidget* w = secondary_window(window);
   if (!w->isVisible()) {

@@ -3,13 +3,13 @@
 // The window is built from the control table (engine/controls.def): every
 // control of the sheet becomes one widget whose objectName is the control's
 // name, placed at its pixel rectangle (ui/main_window_layout.h). The window
-// holds no state of its own: a user's edit goes to the Calculator's user_*
+// holds no state of its own: a user's edit goes to the Planner's user_*
 // operation, and after every action refresh() copies what changed in the
 // sheet back into the widgets, with their signals blocked.
 //
 // Use:
 //   brennick::QtDialogs dialogs;                       // or any Dialogs
-//   brennick::Calculator calc(format, {&dialogs, &log, &listener});
+//   brennick::Planner calc(format, {&dialogs, &log, &listener});
 //   calc.state.app_dir = ...;                          // before the window
 //   ... start-up steps on calc (pictures, lists, status "OK") ...
 //   brennick::MainWindow w(calc);                      // shows the sheet as it is
@@ -39,12 +39,12 @@ class QToolBar;
 
 namespace brennick {
 
-class Calculator;
+class Planner;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(Calculator& calc, QWidget* parent = nullptr);
+  explicit MainWindow(Planner& calc, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Copies every control whose revision changed since the last refresh
@@ -57,10 +57,10 @@ class MainWindow : public QMainWindow {
   // command that shows a window before this was called creates them first.
   void create_secondary_windows();
   // The window, or null before create_secondary_windows().
-  QWidget* secondary_window(SecondaryWindow window) const;
+  QWidget* secondary_window(WindowId window) const;
   // Makes the window visible and brings it to the front (modal for the
   // bitmap patcher and About, without blocking the caller).
-  void show_window(SecondaryWindow window);
+  void show_window(WindowId window);
 
   // The close question: asked whenever the window is about to close (close
   // box, "Exit", the "Close" button); closing goes on only when it returns
@@ -83,7 +83,7 @@ class MainWindow : public QMainWindow {
   // gives it with the current font (empty when everything fits).
   QStringList clipped_captions() const;
 
-  Calculator& calculator() { return calc_; }
+  Planner& calculator() { return calc_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,14 +103,14 @@ class MainWindow : public QMainWindow {
   void leave_box(Ctl id);
   QWidget* container(Ctl id) const;
 
-  Calculator& calc_;
+  Planner& calc_;
   std::function<bool()> may_close_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<QAction*, kControlCount> actions_{};
   std::array<QMenu*, kControlCount> menus_{};
   std::vector<std::uint32_t> shown_revisions_;
   bool shown_once_ = false;
-  std::array<QWidget*, kSecondaryWindowCount> windows_{};
+  std::array<QWidget*, kWindowCount> windows_{};
   bool windows_created_ = false;
   QWidget* central_ = nullptr;
   QStyle* tab_style_ = nullptr;

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "assets/art.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "equipment/menu_items.h"
 #include "ui/main_window.h"
 

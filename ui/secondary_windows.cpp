@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/image_files.h"
 #include "ui/picture_box.h"
 
 namespace brennick {
 namespace {
 
-constexpr std::array<SecondaryWindowInfo, kSecondaryWindowCount> kInfo{{
+constexpr std::array<SecondaryWindowInfo, kWindowCount> kInfo{{
     {"FrmAbout", "About Brennick", {480, 298}, true},
     {"FrmSkills", "Skill Info...", {796, 545}, false},
     {"FrmArmors", "Armor Info...", {617, 471}, false},
@@ -30,7 +30,7 @@ constexpr std::array<SecondaryWindowInfo, kSecondaryWindowCount> kInfo{{
     {"FrmFunAge", "quill's Fun Aging =)", {549, 396}, false},
 }};
 
-void set_up_window(QWidget* w, SecondaryWindow window) {
+void set_up_window(QWidget* w, WindowId window) {
   const SecondaryWindowInfo& info = window_info(window);
   w->setObjectName(QString::fromLatin1(info.object_name));
   w->setWindowTitle(QString::fromLatin1(info.title));
@@ -40,20 +40,20 @@ void set_up_window(QWidget* w, SecondaryWindow window) {
 
 }  // namespace
 
-const SecondaryWindowInfo& window_info(SecondaryWindow window) { return kInfo.at(static_cast<std::size_t>(window)); }
+const SecondaryWindowInfo& window_info(WindowId window) { return kInfo.at(static_cast<std::size_t>(window)); }
 
-const std::array<SecondaryWindow, kSecondaryWindowCount>& all_secondary_windows() {
+const std::array<WindowId, kWindowCount>& all_secondary_windows() {
   static const auto all = [] {
-    std::array<SecondaryWindow, kSecondaryWindowCount> a{};
-    for (int i = 0; i < kSecondaryWindowCount; ++i) a[static_cast<std::size_t>(i)] = static_cast<SecondaryWindow>(i);
+    std::array<WindowId, kWindowCount> a{};
+    for (int i = 0; i < kWindowCount; ++i) a[static_cast<std::size_t>(i)] = static_cast<WindowId>(i);
     return a;
   }();
   return all;
 }
 
-QWidget* create_secondary_window(SecondaryWindow window, Calculator& calc, QWidget* owner) {
+QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* owner) {
   QWidget* w = nullptr;
-  if (window == SecondaryWindow::About) {
+  if (window == WindowId::About) {
     w = new AboutWindow(calc.state.app_dir, owner);
   } else {
     // Not filled yet: an empty window under its name.

@@ -10,28 +10,11 @@
 #include <array>
 #include <string>
 
+#include "data/vocabulary.h"
+
 namespace brennick {
 
 class Calculator;
-
-enum class SecondaryWindow {
-  About,
-  Skills,
-  Armors,
-  Robes,
-  BmpPatcher,
-  Shields,
-  Orbs,
-  Armlets,
-  Gaunts,
-  Boots,
-  Weapons,
-  Rings,
-  Amulets,
-  Sheltoms,
-  Aging,
-};
-inline constexpr int kSecondaryWindowCount = static_cast<int>(SecondaryWindow::Aging) + 1;
 
 struct SecondaryWindowInfo {
   const char* object_name;  // FrmAbout, FrmSkills, FrmArmors, ...
@@ -39,14 +22,14 @@ struct SecondaryWindowInfo {
   QSize client;  // client area set at creation
   bool modal;
 };
-const SecondaryWindowInfo& window_info(SecondaryWindow window);
+const SecondaryWindowInfo& window_info(WindowId window);
 
 // Every window in creation order.
-const std::array<SecondaryWindow, kSecondaryWindowCount>& all_secondary_windows();
+const std::array<WindowId, kWindowCount>& all_secondary_windows();
 
 // Creates one secondary window, a top-level window owned by `owner`, hidden.
 // The windows that are still to be filled come up as empty named windows.
-QWidget* create_secondary_window(SecondaryWindow window, Calculator& calc, QWidget* owner);
+QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* owner);
 
 // The About window: modal, the program's picture on the left, its name and
 // version on the right, a Close button.

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "buildfile/build_file.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 
 namespace {
@@ -59,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(static_cast<bool>(out));
   }
   FileDialogs dialogs(input_file().string());
-  brennick::Calculator calc(brennick::NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  brennick::Planner calc(brennick::NumberFormat::point(), {&dialogs, nullptr, nullptr});
   brennick::start_sheet(calc);
   // The first byte picks the locale, so both separators are exercised.
   if (size > 0 && (data[0] & 1)) {
-    brennick::Calculator comma(brennick::NumberFormat::comma(), {&dialogs, nullptr, nullptr});
+    brennick::Planner comma(brennick::NumberFormat::comma(), {&dialogs, nullptr, nullptr});
     brennick::start_sheet(comma);
     comma.user_click(brennick::Ctl::MainMenu_file_load);
     check(comma.attached(brennick::Ctl::stat_level));
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fs::remove(second);
   brennick::save_build_file(calc, first);
   FileDialogs again_dialogs(first.string());
-  brennick::Calculator again(brennick::NumberFormat::point(), {&again_dialogs, nullptr, nullptr});
+  brennick::Planner again(brennick::NumberFormat::point(), {&again_dialogs, nullptr, nullptr});
   brennick::start_sheet(again);
   again.user_click(brennick::Ctl::MainMenu_file_load);
   brennick::save_build_file(again, second);

@@ -20,7 +20,7 @@
 #include <QToolButton>
 #include <memory>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
@@ -62,11 +62,11 @@ class MainWindowTest : public QObject {
 
  private:
   std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<Calculator> calc_;
+  std::unique_ptr<Planner> calc_;
   std::unique_ptr<MainWindow> window_;
 
   MainWindow& w() { return *window_; }
-  Calculator& calc() { return *calc_; }
+  Planner& calc() { return *calc_; }
   template <class T>
   T* find(Ctl id) {
     return w().findChild<T*>(q(control_spec(id).name));
@@ -80,7 +80,7 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     dialogs_ = std::make_unique<ScriptedDialogs>();
-    calc_ = std::make_unique<Calculator>(NumberFormat::point(), Calculator::Services{dialogs_.get(), nullptr, nullptr});
+    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});
     calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
     start_sheet(*calc_);
     window_ = std::make_unique<MainWindow>(*calc_);

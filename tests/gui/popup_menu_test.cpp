@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "data/weapon_tables.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "equipment/mixing.h"
 #include "equipment/weapon_menu.h"
@@ -35,11 +35,11 @@ class PopupMenuTest : public QObject {
 
  private:
   std::unique_ptr<SilentDialogs> dialogs_;
-  std::unique_ptr<Calculator> calc_;
+  std::unique_ptr<Planner> calc_;
   std::unique_ptr<MainWindow> window_;
 
   MainWindow& w() { return *window_; }
-  Calculator& calc() { return *calc_; }
+  Planner& calc() { return *calc_; }
   QMenu* menu(const char* name) { return w().findChild<QMenu*>(QString::fromLatin1(name)); }
   QAction* action(QMenu* m, const QString& name) { return m->findChild<QAction*>(name); }
   QString box(Ctl id) { return static_cast<QLineEdit*>(w().widget(id))->text(); }
@@ -91,7 +91,7 @@ class PopupMenuTest : public QObject {
  private slots:
   void init() {
     dialogs_ = std::make_unique<SilentDialogs>();
-    calc_ = std::make_unique<Calculator>(NumberFormat::point(), Calculator::Services{dialogs_.get(), nullptr, nullptr});
+    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});
     calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
     start_sheet(*calc_);
     window_ = std::make_unique<MainWindow>(*calc_);
@@ -155,7 +155,7 @@ class PopupMenuTest : public QObject {
     m = right_click(Ctl::TabSheet6, "popup_weap");
     QVERIFY(m->isVisible());
     check_weapon_items(m, false);
-    for (int r = 1; r <= weapon_count(kWeaponClaw); ++r) QVERIFY(!action(m, item_name(kWeaponClaw, r))->isEnabled());
+    for (int r = 1; r <= weapon_count(Claw); ++r) QVERIFY(!action(m, item_name(Claw, r))->isEnabled());
     m->hide();
   }
 

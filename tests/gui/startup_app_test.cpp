@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "app/startup_app.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 

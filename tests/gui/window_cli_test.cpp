@@ -12,7 +12,7 @@
 #include <QTextStream>
 #include <QtTest>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 
@@ -52,7 +52,7 @@ class WindowCliTest : public QObject {
     const QJsonObject controls = expected["controls"].toObject();
 
     SilentDialogs dialogs;
-    Calculator calc(lines.value(0) == "--locale" && lines.value(1) == "comma" ? NumberFormat::comma()
+    Planner calc(lines.value(0) == "--locale" && lines.value(1) == "comma" ? NumberFormat::comma()
                                                                                 : NumberFormat::point(),
                     {&dialogs, nullptr, nullptr});
     calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <memory>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
@@ -20,35 +20,35 @@ class WindowsTest : public QObject {
 
  private:
   SilentDialogs dialogs_;
-  std::unique_ptr<Calculator> calc_;
+  std::unique_ptr<Planner> calc_;
   std::unique_ptr<MainWindow> window_;
   MainWindow& w() { return *window_; }
 
   // The menu item that shows each window.
-  static Ctl command_of(SecondaryWindow window) {
+  static Ctl command_of(WindowId window) {
     switch (window) {
-      case SecondaryWindow::About: return Ctl::MainMenu_help_about;
-      case SecondaryWindow::Skills: return Ctl::MainMenu_info_skills;
-      case SecondaryWindow::Armors: return Ctl::Armor1;
-      case SecondaryWindow::Robes: return Ctl::RobeInfo1;
-      case SecondaryWindow::BmpPatcher: return Ctl::BMPPatcher1;
-      case SecondaryWindow::Shields: return Ctl::Shield1;
-      case SecondaryWindow::Orbs: return Ctl::Orb1;
-      case SecondaryWindow::Armlets: return Ctl::Armlets1;
-      case SecondaryWindow::Gaunts: return Ctl::Gaunts1;
-      case SecondaryWindow::Boots: return Ctl::Boots1;
-      case SecondaryWindow::Weapons: return Ctl::Weapon1;
-      case SecondaryWindow::Rings: return Ctl::Rings1;
-      case SecondaryWindow::Amulets: return Ctl::Amulets1;
-      case SecondaryWindow::Sheltoms: return Ctl::Sheltoms1;
-      case SecondaryWindow::Aging: return Ctl::AgingCalc1;
+      case WindowId::About: return Ctl::MainMenu_help_about;
+      case WindowId::Skills: return Ctl::MainMenu_info_skills;
+      case WindowId::Armors: return Ctl::Armor1;
+      case WindowId::Robes: return Ctl::RobeInfo1;
+      case WindowId::BmpPatcher: return Ctl::BMPPatcher1;
+      case WindowId::Shields: return Ctl::Shield1;
+      case WindowId::Orbs: return Ctl::Orb1;
+      case WindowId::Armlets: return Ctl::Armlets1;
+      case WindowId::Gaunts: return Ctl::Gaunts1;
+      case WindowId::Boots: return Ctl::Boots1;
+      case WindowId::Weapons: return Ctl::Weapon1;
+      case WindowId::Rings: return Ctl::Rings1;
+      case WindowId::Amulets: return Ctl::Amulets1;
+      case WindowId::Sheltoms: return Ctl::Sheltoms1;
+      case WindowId::Aging: return Ctl::AgingCalc1;
     }
     return Ctl::Count_;
   }
 
  private slots:
   void init() {
-    calc_ = std::make_unique<Calculator>(NumberFormat::point(), Calculator::Services{&dialogs_, nullptr, nullptr});
+    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
     calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
     start_sheet(*calc_);
     window_ = std::make_unique<MainWindow>(*calc_);
@@ -71,7 +71,7 @@ class WindowsTest : public QObject {
       if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget)) created << widget->objectName();
     }
     QCOMPARE(created, expected);
-    for (SecondaryWindow window : all_secondary_windows()) {
+    for (WindowId window : all_secondary_windows()) {
       QWidget* sw = w().secondary_window(window);
       QVERIFY(sw);
       QCOMPARE(sw->objectName(), QString::fromLatin1(window_info(window).object_name));
@@ -83,7 +83,7 @@ class WindowsTest : public QObject {
   }
 
   void menu_shows_the_same_window_twice() {
-    for (SecondaryWindow window : all_secondary_windows()) {
+    for (WindowId window : all_secondary_windows()) {
       const QString name = QString::fromLatin1(window_info(window).object_name);
       QAction* action = w().action(command_of(window));
       QVERIFY2(action, qPrintable(name));
@@ -104,15 +104,15 @@ class WindowsTest : public QObject {
 
   void tool_buttons_show_their_menu_windows() {
     QTest::mouseClick(w().widget(Ctl::Btn_ShowArmor), Qt::LeftButton);
-    QVERIFY(w().secondary_window(SecondaryWindow::Armors)->isVisible());
+    QVERIFY(w().secondary_window(WindowId::Armors)->isVisible());
     QTest::mouseClick(w().widget(Ctl::ToolButton14), Qt::LeftButton);
-    QVERIFY(w().secondary_window(SecondaryWindow::Sheltoms)->isVisible());
+    QVERIFY(w().secondary_window(WindowId::Sheltoms)->isVisible());
     QTest::mouseClick(w().widget(Ctl::Btn_ShowSkills), Qt::LeftButton);
-    QVERIFY(w().secondary_window(SecondaryWindow::Skills)->isVisible());
+    QVERIFY(w().secondary_window(WindowId::Skills)->isVisible());
   }
 
   void about_window() {
-    QWidget* about = w().secondary_window(SecondaryWindow::About);
+    QWidget* about = w().secondary_window(WindowId::About);
     QCOMPARE(about->size(), QSize(480, 298));
     QVERIFY(about->isModal());
     QStringList texts;

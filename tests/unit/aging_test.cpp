@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "equipment/aging.h"
 
@@ -15,7 +15,6 @@ using namespace brennick;
 
 namespace {
 
-enum Kind { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
 
 class RecordingDialogs : public SilentDialogs {
  public:
@@ -28,7 +27,7 @@ struct Fixture {
     start_sheet(calc);
   }
   RecordingDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 
   void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
   const std::string& text(Ctl id) const { return calc.sheet.text(id); }

@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 
 using namespace brennick;
 
 namespace {
 
-enum Kind { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
 
 struct Sheet1 : TestSheet {
   using TestSheet::TestSheet;

@@ -14,7 +14,7 @@
 #include "buildfile/ini_document.h"
 #include "data/skill_catalog.h"
 #include "engine/item_lists.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "equipment/item_selection.h"
 #include "tests/unit/build_file_test_util.h"
 
@@ -100,7 +100,7 @@ TEST(BuildKeys, TableOrderSectionsAndKinds) {
 // --- separators and names -----------------------------------------------------------
 
 TEST(BuildDecimals, DotToCommaFollowsTheLocale) {
-  Planner point(NumberFormat::point()), comma(NumberFormat::comma());
+  Session point(NumberFormat::point()), comma(NumberFormat::comma());
   EXPECT_EQ(dot_to_comma(point.calc, "1.5"), "1,5");
   EXPECT_EQ(dot_to_comma(point.calc, "a.b.c"), "a,b,c");  // no check of the text
   EXPECT_EQ(dot_to_comma(comma.calc, "1,5"), "1,5");
@@ -108,7 +108,7 @@ TEST(BuildDecimals, DotToCommaFollowsTheLocale) {
 }
 
 TEST(BuildDecimals, CommaToDotKeepsNumbersAndZeroesTheRest) {
-  Planner point(NumberFormat::point()), comma(NumberFormat::comma());
+  Session point(NumberFormat::point()), comma(NumberFormat::comma());
   EXPECT_EQ(comma_to_dot(point.calc, "1,5"), "1.5");
   EXPECT_EQ(comma_to_dot(point.calc, "0,50"), "0.50");  // not reformatted
   EXPECT_EQ(comma_to_dot(point.calc, "12"), "12");
@@ -142,7 +142,7 @@ TEST(BuildNames, ProgramFolderIsRemovedFromTheLabel) {
 
 TEST(BuildSave, WritesEveryKeyInOrderWithCrLf) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.dialogs.save_answers.push_back((dir / "fresh.brk").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
   EXPECT_EQ(p.dialogs.save_filters, std::vector<std::string>{"*.brk|*.brk"});
@@ -165,8 +165,8 @@ TEST(BuildSave, WritesEveryKeyInOrderWithCrLf) {
 
 TEST(BuildSave, ValuesOfEveryKind) {
   TempDir dir;
-  Planner p;
-  Calculator& c = p.calc;
+  Session p;
+  Planner& c = p.calc;
   c.user_select_row(Ctl::Select_class, Knight);
   c.user_set_value(Ctl::stat_level, 77);
   c.user_set_text(Ctl::stat_armlets_rtg, " 37x");        // int text: written as typed
@@ -190,18 +190,18 @@ TEST(BuildSave, ValuesOfEveryKind) {
 
 TEST(BuildSave, PointLocaleWritesCommaAndBothLocalesReadIt) {
   TempDir dir;
-  Planner saver(NumberFormat::point());
+  Session saver(NumberFormat::point());
   saver.calc.user_set_text(Ctl::stat_armor_abs, "1.5");
   saver.dialogs.save_answers.push_back((dir / "abs.brk").string());
   ASSERT_EQ(file_saveClick(saver.calc), SaveOutcome::Saved);
   EXPECT_EQ(load_ini_file(dir / "abs.brk").get("Armor", "Absorption"), "1,5");
 
-  Planner point(NumberFormat::point());
+  Session point(NumberFormat::point());
   point.load(dir / "abs.brk");
   EXPECT_EQ(point.calc.sheet.text(Ctl::stat_armor_abs), "1.5");
   EXPECT_EQ(point.calc.sheet.status_panel1, "OK");
 
-  Planner comma(NumberFormat::comma());
+  Session comma(NumberFormat::comma());
   comma.load(dir / "abs.brk");
   EXPECT_EQ(comma.calc.sheet.text(Ctl::stat_armor_abs), "1,5");
   EXPECT_EQ(comma.calc.sheet.status_panel1, "OK");
@@ -210,7 +210,7 @@ TEST(BuildSave, PointLocaleWritesCommaAndBothLocalesReadIt) {
 TEST(BuildSave, OtherExtensionSavesBrkAndLabelShowsTheChosenName) {
   TempDir dir;
   fs::create_directories(dir / "builds");
-  Planner p;
+  Session p;
   p.calc.state.app_dir = dir.path().string();
   p.dialogs.save_answers.push_back((dir / "builds" / "mybuild.txt").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
@@ -220,7 +220,7 @@ TEST(BuildSave, OtherExtensionSavesBrkAndLabelShowsTheChosenName) {
 }
 
 TEST(BuildSave, CancelWritesNothingAndKeepsTheLabel) {
-  Planner p;
+  Session p;
   EXPECT_EQ(file_saveClick(p.calc), SaveOutcome::Cancelled);
   EXPECT_EQ(p.calc.sheet.text(Ctl::lbl_filename), "none");
   EXPECT_EQ(p.dialogs.save_filters.size(), 1u);
@@ -230,7 +230,7 @@ TEST(BuildSave, OverAnExistingFileKeepsWhatThePlannerDoesNotKnow) {
   TempDir dir;
   write_bytes(dir / "old.brk", ini({"; my notes", "[Mine]", "Colour=blue", "", "[Armor]", "Note=keep me",
                                     "ArmorType=4", "Defense=1", "", "[Extra]", "a=1,5"}));
-  Planner p;
+  Session p;
   p.calc.user_set_text(Ctl::stat_armor_def, "250");
   p.dialogs.save_answers.push_back((dir / "old.brk").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
@@ -251,7 +251,7 @@ TEST(BuildSave, OverAnExistingFileKeepsWhatThePlannerDoesNotKnow) {
             (std::vector<std::string>{"Note", "ArmorType", "Defense"}));
   EXPECT_EQ(read_bytes(dir / "old.brk").substr(0, 13), "; my notes\r\n\r");
   // An extra section survives a load and another save, too.
-  Planner q;
+  Session q;
   q.load(dir / "old.brk");
   q.dialogs.save_answers.push_back((dir / "old.brk").string());
   ASSERT_EQ(file_saveClick(q.calc), SaveOutcome::Saved);
@@ -262,7 +262,7 @@ TEST(BuildSave, InterruptedBeforeTheRenameLeavesThePreviousFile) {
   TempDir dir;
   const std::string previous = ini({"[CharacterStats]", "Class=3", "Level=50"});
   write_bytes(dir / "b.brk", previous);
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);
   p.dialogs.save_answers.push_back((dir / "b.brk").string());
   AtomicWriteHooks hooks;
@@ -291,7 +291,7 @@ TEST(BuildSave, FileSizeLimitFailsAndLeavesThePreviousFile) {
   TempDir dir;
   const std::string previous = ini({"[CharacterStats]", "Class=3", "Level=50", "[Mine]", "x=1"});
   write_bytes(dir / "c.brk", previous);
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);
   p.dialogs.save_answers.push_back((dir / "c.brk").string());
 
@@ -317,7 +317,7 @@ TEST(BuildSave, FileSizeLimitFailsAndLeavesThePreviousFile) {
 
 TEST(BuildSave, MissingFolderFailsWithAMessage) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.dialogs.save_answers.push_back((dir / "no" / "such" / "x.brk").string());
   EXPECT_EQ(file_saveClick(p.calc), SaveOutcome::Failed);
   EXPECT_FALSE(fs::exists(dir / "no"));
@@ -337,7 +337,7 @@ TEST(BuildLoad, LettersInDecimalAndIntegerKeysLoadAsZero) {
   write_bytes(dir / "bad.brk", ini({"[CharacterStats]", "Class=0", "Level=abc", "[Armor]", "Defense=12.5",
                                     "SpecDefense=abc", "Absorption=abc", "SpecAbsorption=1,5", "[Shield]",
                                     "Block= 7 ", "[Boots]", "Speed=1e2", "[Quest]", "Tier3=yes", "Level30=-3"}));
-  Planner p;
+  Session p;
   p.calc.user_set_text(Ctl::stat_armor_def, "99");
   p.load(dir / "bad.brk");
   const Sheet& s = p.calc.sheet;
@@ -356,8 +356,8 @@ TEST(BuildLoad, LettersInDecimalAndIntegerKeysLoadAsZero) {
 TEST(BuildLoad, MissingKeysTakeTheirDefaults) {
   TempDir dir;
   write_bytes(dir / "empty.brk", "");
-  Planner p;
-  Calculator& c = p.calc;
+  Session p;
+  Planner& c = p.calc;
   c.user_select_row(Ctl::Select_class, Priestess);
   c.user_select_row(Ctl::Select_weapon, 2);
   c.user_select_row(Ctl::Select_weapon_2, 3);
@@ -384,7 +384,7 @@ TEST(BuildLoad, MissingKeysTakeTheirDefaults) {
 TEST(BuildLoad, MissingStatisticsAreClampedToTheClassMinimum) {
   TempDir dir;
   write_bytes(dir / "k.brk", ini({"[CharacterStats]", "Class=5", "Level=40"}));
-  Planner p;
+  Session p;
   p.load(dir / "k.brk");
   for (int stat = 0; stat < kStatCount; ++stat) {
     const int minimum = skill_catalog().start_stat(Knight, stat);
@@ -400,7 +400,7 @@ TEST(BuildLoad, NumberFieldsClampOutOfRangeValues) {
   write_bytes(dir / "big.brk", ini({"[CharacterStats]", "Class=0", "Level=99999", "Strenght=-50", "Spirit=2000",
                                     "Talent=99999999999999", "[SkillLevels]", "Skill1=11", "Skill2=-4",
                                     "Skill16=3"}));
-  Planner p;
+  Session p;
   p.load(dir / "big.brk");
   const Sheet& s = p.calc.sheet;
   EXPECT_EQ(s.text(Ctl::stat_level), "1000");
@@ -417,7 +417,7 @@ TEST(BuildLoad, MagicianFillsRobesBeforeTheArmourRow) {
   TempDir dir;
   write_bytes(dir / "m.brk", ini({"[CharacterStats]", "Class=6", "[Armor]", "ArmorType=3", "Defense=77",
                                   "Regen=0,8"}));
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);  // the armour list holds armours now
   p.load(dir / "m.brk");
   const Sheet& s = p.calc.sheet;
@@ -435,7 +435,7 @@ TEST(BuildLoad, ArmourRowZeroClearsThePicture) {
   TempDir dir;
   write_bytes(dir / "f.brk", ini({"[CharacterStats]", "Class=0", "[Armor]", "ArmorType=2"}));
   write_bytes(dir / "g.brk", ini({"[CharacterStats]", "Class=0", "[Armor]", "ArmorType=0"}));
-  Planner p;
+  Session p;
   p.load(dir / "f.brk");
   EXPECT_EQ(p.calc.sheet[Ctl::img_set_armor].picture, "Armor_02.bmp");
   p.load(dir / "g.brk");
@@ -447,7 +447,7 @@ TEST(BuildLoad, StoredItemFieldsWinOverTheItemTable) {
   TempDir dir;
   write_bytes(dir / "s.brk", ini({"[CharacterStats]", "Class=5", "[Shield]", "ShieldType=3", "Defense=5",
                                   "[Accessories]", "RingType2=2", "RingsHP2=1"}));
-  Planner p;
+  Session p;
   p.load(dir / "s.brk");
   const Sheet& s = p.calc.sheet;
   EXPECT_EQ(s.row(Ctl::Select_Shield), 3);
@@ -462,7 +462,7 @@ TEST(BuildLoad, StoredItemFieldsWinOverTheItemTable) {
 
 TEST(BuildLoad, RowsAListDoesNotHaveSelectNothing) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.load([&] {
     write_bytes(dir / "one.brk", ini({"[CharacterStats]", "Class=0", "[Shield]", "ShieldType=2", "[Orb]",
                                       "OrbType=1"}));
@@ -495,7 +495,7 @@ TEST(BuildLoad, RowsAListDoesNotHaveSelectNothing) {
 TEST(BuildLoad, NamesMatchWithoutLetterCaseAndTheVersionIsNotRead) {
   TempDir dir;
   write_bytes(dir / "c.brk", "[characterstats]\nCLASS = 1\nlevel=12\n[ARMOR]\ndefense = 9\n");
-  Planner p;
+  Session p;
   p.load(dir / "c.brk");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Archer);
   EXPECT_EQ(p.calc.sheet.text(Ctl::stat_level), "12");
@@ -508,7 +508,7 @@ TEST(BuildLoad, OneLoadIsOnePass) {
                                   "ShieldType=2", "[Orb]", "OrbType=3", "[Boots]", "BootsType=2", "[Gaunts]",
                                   "GauntsType=2", "[Armlets]", "ArmletsType=2", "[Accessories]", "AmuletType=2",
                                   "RingType1=3", "RingType2=4"}));
-  Planner p;
+  Session p;
   const auto before = p.calc.passes();
   p.load(dir / "o.brk");
   EXPECT_EQ(p.calc.passes(), before + 1);
@@ -521,7 +521,7 @@ TEST(BuildLoad, OneLoadIsOnePass) {
 TEST(BuildLoad, OtherExtensionLoadsTheBrkFileAndLabelShowsTheChosenName) {
   TempDir dir;
   write_bytes(dir / "mybuild.brk", ini({"[CharacterStats]", "Class=2", "Level=33"}));
-  Planner p;
+  Session p;
   p.calc.state.app_dir = dir.path().string();
   p.load(dir / "mybuild.txt");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Pikeman);
@@ -531,7 +531,7 @@ TEST(BuildLoad, OtherExtensionLoadsTheBrkFileAndLabelShowsTheChosenName) {
 
 TEST(BuildLoad, MissingFileLoadsAllDefaults) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Knight);
   p.load(dir / "nothing.brk");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Fighter);
@@ -543,7 +543,7 @@ TEST(BuildLoad, MissingFileLoadsAllDefaults) {
 TEST(BuildLoad, CancelChangesNoFieldButRecalculates) {
   TempDir dir;
   write_bytes(dir / "a.brk", ini({"[CharacterStats]", "Class=5", "Level=50", "[Quest]", "Level30=1"}));
-  Planner p;
+  Session p;
   p.calc.user_click(Ctl::MainMenu_file_load);  // cancelled, nothing opened before
   EXPECT_EQ(p.calc.sheet.text(Ctl::lbl_filename), "");
   EXPECT_EQ(p.calc.passes(), 1u);
@@ -566,7 +566,7 @@ TEST(BuildLoad, CancelChangesNoFieldButRecalculates) {
 TEST(BuildLoad, CancelAfterASaveShowsTheLastOpenedFile) {
   TempDir dir;
   write_bytes(dir / "a.brk", ini({"[CharacterStats]", "Class=1"}));
-  Planner p;
+  Session p;
   p.calc.state.app_dir = dir.path().string();
   p.load(dir / "a.brk");
   p.dialogs.save_answers.push_back((dir / "b.brk").string());
@@ -588,7 +588,7 @@ TEST(BuildLoad, GarbageLoadsAsDefaultsWithoutFailing) {
   for (const std::string& bytes : {garbage, invalid_utf8, long_line, nuls}) {
     const fs::path file = dir / ("g" + std::to_string(n++) + ".brk");
     write_bytes(file, bytes);
-    Planner p;
+    Session p;
     p.calc.user_select_row(Ctl::Select_class, Knight);
     p.load(file);
     EXPECT_EQ(p.calc.sheet.status_panel1, "OK") << n;
@@ -602,7 +602,7 @@ TEST(BuildLoad, TooLargeFileIsReportedAndChangesNothing) {
   std::string big = ini({"[CharacterStats]", "Class=3", "Level=70"});
   big.resize(IniDocument::default_max_file_bytes + 10, ' ');
   write_bytes(dir / "huge.brk", big);
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Knight);
   p.calc.user_set_value(Ctl::stat_level, 21);
   const auto before = snapshot(p.calc.sheet);
@@ -619,7 +619,7 @@ TEST(BuildLoad, TooLargeFileIsReportedAndChangesNothing) {
 // --- the close question ---------------------------------------------------------------
 
 TEST(BuildClose, NoEndsWithoutSaving) {
-  Planner p;
+  Session p;
   p.dialogs.warning_answers.push_back(Answer::No);
   EXPECT_TRUE(CloseApp(p.calc, Ctl::Button1));
   EXPECT_EQ(p.dialogs.warnings, std::vector<std::string>{"Save the current Character before quit ?"});
@@ -627,7 +627,7 @@ TEST(BuildClose, NoEndsWithoutSaving) {
 }
 
 TEST(BuildClose, AbortOrClosedBoxKeepsRunning) {
-  Planner p;
+  Session p;
   p.dialogs.warning_answers = {Answer::Abort, Answer::Closed, Answer::Cancel};
   EXPECT_FALSE(CloseApp(p.calc, Ctl::MainMenu_file_exit));
   EXPECT_FALSE(oncloserunthis(p.calc));
@@ -637,7 +637,7 @@ TEST(BuildClose, AbortOrClosedBoxKeepsRunning) {
 
 TEST(BuildClose, YesSavesThenEnds) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.calc.user_select_row(Ctl::Select_class, Atalanta);
   p.dialogs.warning_answers.push_back(Answer::Yes);
   p.dialogs.save_answers.push_back((dir / "quit").string());
@@ -647,7 +647,7 @@ TEST(BuildClose, YesSavesThenEnds) {
 
 TEST(BuildClose, YesThenCancelledSaveEndsWithoutAFile) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.dialogs.warning_answers.push_back(Answer::Yes);
   EXPECT_TRUE(CloseApp(p.calc, Ctl::Button1));
   EXPECT_EQ(p.dialogs.save_filters.size(), 1u);
@@ -656,7 +656,7 @@ TEST(BuildClose, YesThenCancelledSaveEndsWithoutAFile) {
 
 TEST(BuildClose, YesWithAFailedSaveKeepsRunning) {
   TempDir dir;
-  Planner p;
+  Session p;
   p.dialogs.warning_answers.push_back(Answer::Yes);
   p.dialogs.save_answers.push_back((dir / "gone" / "x.brk").string());
   EXPECT_FALSE(CloseApp(p.calc, Ctl::Button1));

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/startup.h"
 
@@ -59,11 +59,11 @@ class ScriptedDialogs : public Dialogs {
 };
 
 // A calculator as the window shows it after start-up.
-struct Planner {
-  explicit Planner(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, &log, nullptr}) { start_sheet(calc); }
+struct Session {
+  explicit Session(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, &log, nullptr}) { start_sheet(calc); }
   ScriptedDialogs dialogs;
   RecordingLog log;
-  Calculator calc;
+  brennick::Planner calc;
 
   // "Load Character" answered with `file`.
   void load(const fs::path& file) {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "buildfile/build_file.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "engine/sheet_json.h"
-#include "engine/user_action.h"
+#include "pipeline/user_action.h"
 #include "tests/unit/build_file_test_util.h"
 
 using namespace brennick;
@@ -68,7 +68,7 @@ GoldenBuild read_golden(const fs::path& file) {
 }
 
 // The golden sheet, as brennick-cli builds it before printing.
-void build(Planner& p, const GoldenBuild& g) {
+void build(Session& p, const GoldenBuild& g) {
   if (g.build) p.load(*g.build);
   for (const UserAction& a : g.actions) EXPECT_TRUE(apply_user_action(p.calc, a)) << a.value;
 }
@@ -122,14 +122,14 @@ TEST(BuildRoundTrip, EveryGoldenBuildSurvivesSaveAndLoad) {
     const GoldenBuild g = read_golden(file);
     SCOPED_TRACE(g.name);
 
-    Planner original(g.format);
+    Session original(g.format);
     build(original, g);
     const fs::path first = dir / (g.name + ".1.brk");
     original.dialogs.save_answers.push_back(first.string());
     ASSERT_EQ(file_saveClick(original.calc), SaveOutcome::Saved);
 
     // load -> save -> load: the same sheet; save -> load -> save: the same bytes.
-    Planner loaded(g.format);
+    Session loaded(g.format);
     loaded.load(first);
     EXPECT_EQ(loaded.calc.sheet.status_panel1, original.calc.sheet.status_panel1);
     const fs::path second = dir / (g.name + ".2.brk");
@@ -137,7 +137,7 @@ TEST(BuildRoundTrip, EveryGoldenBuildSurvivesSaveAndLoad) {
     ASSERT_EQ(file_saveClick(loaded.calc), SaveOutcome::Saved);
     EXPECT_EQ(first_difference(read_bytes(first), read_bytes(second)), "");
 
-    Planner again(g.format);
+    Session again(g.format);
     again.load(second);
     EXPECT_EQ(first_difference(printed(again.calc), printed(loaded.calc)), "");
 
@@ -158,13 +158,13 @@ TEST(BuildRoundTrip, FileWrittenUnderOneLocaleLoadsTheSameUnderTheOther) {
     const GoldenBuild g = read_golden(file);
     if (!g.only_stored_controls || g.actions.empty() || g.format.decimal_comma()) continue;
     SCOPED_TRACE(g.name);
-    Planner original(g.format);
+    Session original(g.format);
     build(original, g);
     const fs::path saved = dir / (g.name + ".brk");
     original.dialogs.save_answers.push_back(saved.string());
     ASSERT_EQ(file_saveClick(original.calc), SaveOutcome::Saved);
 
-    Planner comma(NumberFormat::comma());
+    Session comma(NumberFormat::comma());
     comma.load(saved);
     EXPECT_EQ(comma.calc.sheet.status_panel1, "OK");
     // The results are the same numbers (shown with the other separators).

@@ -9,8 +9,8 @@
 
 #include "data/calc_skill.h"
 #include "data/skill_catalog.h"
-#include "engine/evaluation.h"
-#include "engine/number_text.h"
+#include "base/evaluation.h"
+#include "base/number_text.h"
 
 namespace brennick {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "data/item_tables.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 
 using namespace brennick;
@@ -18,8 +18,8 @@ using Sheet1 = TestSheet;
 
 class RecordingWindows : public ClassListener {
  public:
-  void set_class(Window w, int row) override { calls.emplace_back(w, row); }
-  std::vector<std::pair<Window, int>> calls;
+  void set_class(WindowId w, int row) override { calls.emplace_back(w, row); }
+  std::vector<std::pair<WindowId, int>> calls;
 };
 
 Ctl skill_level(int tier, int n) { return slot_controls((tier - 1) * 4 + n - 1).level; }
@@ -101,10 +101,10 @@ TEST(ClassRules, KnightToMagicianListsTheRobes) {
 }
 
 TEST(ClassRules, ClassGoesToTheWindows) {
-  using W = ClassListener::Window;
+  using W = WindowId;
   RecordingWindows windows;
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, &windows});
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, &windows});
 
   calc.user_select_row(Ctl::Select_class, Priestess);
   const std::vector<std::pair<W, int>> priestess = {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/result_display.h"
 
 using namespace brennick;
@@ -12,12 +12,11 @@ using namespace brennick;
 namespace {
 
 enum Speed { Seven = 0, Eight = 1, Zero = 2 };
-enum Kind { Axe = 0, Bow = 1, Sword = 5, NoWeapon = 8 };
 
 struct Dot {
   explicit Dot(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {}
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 
   // Sets one column's attack power, critical chance, speed row and weapon kind.
   void column1(int min, int max, int crit, int speed, int kind) {
@@ -162,7 +161,7 @@ TEST(DamageOverTime, FloorsTowardsMinusInfinity) {
 
 TEST(DamageOverTime, InAFullPassAfterStartUp) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
   calc.user_select_row(Ctl::Select_class, Fighter);
   // No weapon kind and no speed selected: no attack power and no hits.
   EXPECT_EQ(calc.sheet.text(Ctl::Lbl_dot_1h_1), "0");
@@ -185,7 +184,7 @@ TEST(ResultDisplay, RangeTexts) {
 
 TEST(ResultDisplay, LabelsFromTheState) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
   CalcState& s = calc.state;
   s.final_atkpow_min = 12, s.final_atkpow_max = 30, s.final_atkpow_min_2 = -3, s.final_atkpow_max_2 = 0;
   s.final_hp = 1, s.final_hp_2 = 2, s.final_mp = 3, s.final_mp_2 = 4, s.final_stm = 5, s.final_stm_2 = 6;
@@ -220,7 +219,7 @@ TEST(ResultDisplay, LabelsFromTheState) {
 
 TEST(ResultDisplay, NegativeAbsorptionCeiling) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::comma(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::comma(), {&dialogs, nullptr, nullptr});
   calc.state.final_abs = -2.5;
   calc.state.final_abs_2 = -0.25;
   calc.display_final_results();

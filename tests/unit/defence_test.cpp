@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 
 using namespace brennick;

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "engine/evaluation.h"
-#include "engine/number_text.h"
+#include "base/evaluation.h"
+#include "base/number_text.h"
 
 using namespace brennick;
 

@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
@@ -22,14 +22,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Kind { Axe = 0, Bow, Scythe, Claw, Javelin, Sword, WandStaff, Mace, NoWeapon };
 enum Orb { None = 0, Lucidy, Sereno, Fadeo, Sparky, Raident, Transparo, Murky, Devine, Celesto };
 
 struct Fixture {
   Fixture() : calc(NumberFormat::point(), {&dialogs, &log, nullptr}) { start_sheet(calc); }
   SilentDialogs dialogs;
   RecordingLog log;
-  Calculator calc;
+  Planner calc;
 
   void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
   void level(int l) { calc.user_set_text(Ctl::stat_level, std::to_string(l)); }

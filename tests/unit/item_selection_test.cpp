@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/item_tables.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/item_lists.h"
 #include "engine/startup.h"
@@ -31,7 +31,7 @@ struct Fixture {
 
   SilentDialogs dialogs;
   RecordingLog log;
-  Calculator calc;
+  Planner calc;
 };
 
 }  // namespace
@@ -167,7 +167,7 @@ TEST(ItemSelection, NoClassOnlyChangesTheHint) {
   f.calc.sheet.set_rows(Ctl::Select_Armor, armour_list_rows(false));
   f.calc.sheet.set_row(Ctl::Select_Armor, 1);
   f.calc.sheet.set_picture(Ctl::img_set_armor, "Armor_05.bmp");
-  f.calc.item_selected(Ctl::Select_Armor);
+  item_selected(f.calc, Ctl::Select_Armor);
   EXPECT_EQ(f.text(Ctl::stat_armor_def), "0");
   EXPECT_EQ(f.text(Ctl::stat_armor_abs), "0");
   EXPECT_EQ(f.picture(Ctl::img_set_armor), "Armor_05.bmp");
@@ -254,7 +254,7 @@ TEST(ItemSelection, RowsNoTableHasLeaveTheSlot) {
 
   // A stored -1.
   f.calc.sheet.set_row(Ctl::Select_Shield, -1);
-  f.calc.item_selected(Ctl::Select_Shield);
+  item_selected(f.calc, Ctl::Select_Shield);
   EXPECT_EQ(f.text(Ctl::stat_shield_def), def);
   EXPECT_EQ(f.picture(Ctl::img_set_shield), "Shield_03.bmp");
   EXPECT_EQ(f.calc.sheet.row(Ctl::Select_Shield), -1);
@@ -265,7 +265,7 @@ TEST(ItemSelection, RowsNoTableHasLeaveTheSlot) {
   rows.resize(30, "typed");
   f.calc.sheet.set_rows(Ctl::Select_Shield, rows);
   f.calc.sheet.set_row(Ctl::Select_Shield, kShieldRows + 1);
-  EXPECT_NO_THROW(f.calc.item_selected(Ctl::Select_Shield));
+  EXPECT_NO_THROW(item_selected(f.calc, Ctl::Select_Shield));
   EXPECT_EQ(f.text(Ctl::stat_shield_def), def);
   EXPECT_EQ(f.picture(Ctl::img_set_shield), "Shield_03.bmp");
   EXPECT_EQ(f.calc.sheet.row(Ctl::Select_Shield), -1) << "the list shows no selection";

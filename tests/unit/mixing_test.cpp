@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "equipment/mixing.h"
 
@@ -20,7 +20,7 @@ struct Fixture {
     start_sheet(calc);
   }
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 
   void set(Ctl id, const std::string& text) { calc.sheet.set_text(id, text); }
   const std::string& text(Ctl id) const { return calc.sheet.text(id); }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/startup.h"
 
@@ -19,7 +19,7 @@ struct Fixture {
   }
   SilentDialogs dialogs;
   RecordingLog log;
-  Calculator calc;
+  Planner calc;
 };
 
 Ctl timed(int tier, int n) { return slot_controls((tier - 1) * 4 + n - 1).kind_img; }

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 using namespace brennick;
 
@@ -259,7 +259,7 @@ TEST(ManaRegen, RoundsHalfToEven) {
 
 TEST(ManaRegen, CommaLocale) {
   SilentDialogs dialogs;
-  Calculator calc(NumberFormat::comma(), {&dialogs, nullptr, nullptr});
+  Planner calc(NumberFormat::comma(), {&dialogs, nullptr, nullptr});
   calc.user_select_row(Ctl::Select_class, Magician);
   calc.sheet.set_text(Ctl::stat_robe_regen, "1,25");
   calc.run_calculation(Ctl::MainForm);

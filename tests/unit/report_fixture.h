@@ -8,9 +8,10 @@
 
 #include <string>
 
-#include "engine/calculator.h"
 #include "engine/startup.h"
+#include "pipeline/planner.h"
 #include "skills/report_framework.h"
+#include "skills/skill_steps.h"
 
 namespace brennick {
 
@@ -43,7 +44,7 @@ struct ReportFixture {
     calc.state.weap_max_pow = calc.state.weap_max_pow_2 = max;
   }
   void stat(Ctl field, int value) { calc.sheet.set_value(field, value); }
-  void run() { calc.Calc_skills(); }
+  void run() { Calc_skills(calc); }
 
   std::string box(int slot) const { return calc.sheet.text(slot_controls(slot).info); }
   std::string usage(int slot) const { return calc.sheet.text(slot_controls(slot).mana); }
@@ -52,7 +53,7 @@ struct ReportFixture {
   CalcState& st() { return calc.state; }
 
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 };
 
 // Lines joined by CRLF, for expected report texts.

@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "skills/report_framework.h"
+#include "skills/skill_steps.h"
 #include "tests/unit/report_fixture.h"
 
 using namespace brennick;
@@ -122,7 +123,7 @@ TEST(ReportFramework, MpRows) {
 TEST(ReportFramework, NoClassLeavesTheBoxes) {
   Fixture f;
   f.calc.sheet.set_text(slot_controls(0).info, "kept");
-  f.calc.Calc_skills();
+  Calc_skills(f.calc);
   EXPECT_EQ(f.calc.sheet.text(slot_controls(0).info), "kept");
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 
 using namespace brennick;

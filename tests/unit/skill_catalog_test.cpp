@@ -14,7 +14,7 @@
 #include "data/calc_skill.h"
 #include "data/skill_catalog.h"
 #include "data/skill_catalog_json.h"
-#include "engine/number_text.h"
+#include "base/number_text.h"
 
 namespace brennick {
 namespace {

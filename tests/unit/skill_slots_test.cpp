@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "skills/report_framework.h"
+#include "skills/skill_steps.h"
 
 using namespace brennick;
 using namespace brennick::skills;
@@ -16,7 +17,7 @@ namespace {
 struct Fixture {
   Fixture() : calc(NumberFormat::point(), {&dialogs, nullptr, nullptr}) { start_sheet(calc); }
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 };
 
 }  // namespace
@@ -37,16 +38,16 @@ TEST(SkillSlots, PassiveFlagFlipsAndCountsAfterAClassChange) {
 TEST(SkillSlots, SetSkillTypeKinds) {
   Fixture f;
   const Ctl img = slot_controls(5).kind_img;
-  f.calc.set_skill_type(5, 1);
+  set_skill_type(f.calc, 5, 1);
   EXPECT_EQ(f.calc.sheet[img].picture, "passive.bmp");
   EXPECT_EQ(f.calc.sheet[img].hint, "This is a passive skill.");
-  f.calc.set_skill_type(5, 2);
+  set_skill_type(f.calc, 5, 2);
   EXPECT_EQ(f.calc.sheet[img].hint, "This is a Active skill.");
-  f.calc.set_skill_type(5, 4);
+  set_skill_type(f.calc, 5, 4);
   EXPECT_EQ(f.calc.sheet[img].picture, "off.bmp");
-  f.calc.set_skill_type(5, 5);
+  set_skill_type(f.calc, 5, 5);
   EXPECT_EQ(f.calc.sheet[img].picture, "off.bmp") << "an unknown kind changes nothing";
-  f.calc.set_skill_type(5, 0);
+  set_skill_type(f.calc, 5, 0);
   EXPECT_EQ(f.calc.sheet[img].picture, "off.bmp");
 }
 

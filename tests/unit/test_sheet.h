@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 
 namespace brennick {
 
@@ -28,7 +28,7 @@ class RecordingLog : public ErrorLog {
 struct TestSheet {
   explicit TestSheet(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {}
   SilentDialogs dialogs;
-  Calculator calc;
+  Planner calc;
 
   // Chooses the class as the user would (class branch and one pass).
   void pick(int class_no) { calc.user_select_row(Ctl::Select_class, class_no); }

@@ -1,7 +1,7 @@
 // Changes and clicks named by text, as scripts give them.
 #include <gtest/gtest.h>
 
-#include "engine/user_action.h"
+#include "pipeline/user_action.h"
 #include "engine/startup.h"
 #include "tests/unit/test_sheet.h"
 

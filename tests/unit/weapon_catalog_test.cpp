@@ -85,23 +85,23 @@ TEST(WeaponTables, NamesInTableOrderAndUniqueOverAll) {
 }
 
 TEST(WeaponTables, AccessByKindAndRowRefusesWhatIsNotThere) {
-  EXPECT_EQ(weapon_row(kWeaponAxe, 1)->name, "Stone Axe");
-  EXPECT_EQ(weapon_row(kWeaponMace, 18)->name, "Gladiator Hammer");
-  EXPECT_FALSE(weapon_row(kWeaponAxe, 0));
-  EXPECT_FALSE(weapon_row(kWeaponAxe, 18));  // the browser's empty rows 18 .. 20
-  EXPECT_FALSE(weapon_row(kWeaponAxe, 20));
-  EXPECT_TRUE(weapon_row(kWeaponSword, 20));  // all 20 sword rows are filled
-  EXPECT_FALSE(weapon_row(kWeaponSword, 21));
+  EXPECT_EQ(weapon_row(Axe, 1)->name, "Stone Axe");
+  EXPECT_EQ(weapon_row(Mace, 18)->name, "Gladiator Hammer");
+  EXPECT_FALSE(weapon_row(Axe, 0));
+  EXPECT_FALSE(weapon_row(Axe, 18));  // the browser's empty rows 18 .. 20
+  EXPECT_FALSE(weapon_row(Axe, 20));
+  EXPECT_TRUE(weapon_row(Sword, 20));  // all 20 sword rows are filled
+  EXPECT_FALSE(weapon_row(Sword, 21));
   EXPECT_FALSE(weapon_row(-1, 1));
-  EXPECT_FALSE(weapon_row(kNoWeapon, 1));
+  EXPECT_FALSE(weapon_row(NoWeapon, 1));
   EXPECT_EQ(weapon_count(-1), 0);
-  EXPECT_EQ(weapon_count(kNoWeapon), 0);
-  EXPECT_TRUE(weapon_rows(kNoWeapon).empty());
+  EXPECT_EQ(weapon_count(NoWeapon), 0);
+  EXPECT_TRUE(weapon_rows(NoWeapon).empty());
   EXPECT_EQ(weapon_table_name(8), "");
   // A copy.
-  WeaponR w = *weapon_row(kWeaponAxe, 1);
+  WeaponR w = *weapon_row(Axe, 1);
   w.max_pow_hi = 200;
-  EXPECT_EQ(weapon_row(kWeaponAxe, 1)->max_pow_hi, 4);
+  EXPECT_EQ(weapon_row(Axe, 1)->max_pow_hi, 4);
 }
 
 TEST(WeaponTables, KindNames) {
@@ -130,7 +130,7 @@ TEST(WeaponTables, GripsEightyOneOneHandedSixtyFourTwoHanded) {
       EXPECT_TRUE(w.hands == 0 || w.hands == 1) << w.name;  // "0 in the data"
       (is_one_handed(w) ? k1 : k2)++;
     }
-    if (k == kWeaponClaw) {
+    if (k == Claw) {
       EXPECT_EQ(k1, 17);
       EXPECT_EQ(k2, 0);
     } else {
@@ -151,10 +151,10 @@ TEST(WeaponTables, WeaponMenuPagesOfferEachGrip) {
   for (const WeaponR& w : all_weapons()) {
     if (w.hands == 1) {
       ++enabled_1h;
-      if (w.kind == kWeaponClaw) ++claws_1h;
+      if (w.kind == Claw) ++claws_1h;
     } else {
       ++enabled_2h;
-      if (w.kind == kWeaponClaw) ++claws_2h;
+      if (w.kind == Claw) ++claws_2h;
     }
   }
   EXPECT_EQ(enabled_1h, 81);
@@ -325,22 +325,22 @@ std::string general_text(double v) {
 
 TEST(WeaponTables, WhatInsertionWrites) {
   // Weapon defence box of the one-handed column: Shield Sword 30, Eagle Claw 5, Stone Axe 0.
-  EXPECT_EQ(weapon_row(kWeaponSword, 9)->def_hi, 30);
-  EXPECT_EQ(weapon_row(kWeaponClaw, 1)->def_hi, 5);
-  EXPECT_EQ(weapon_row(kWeaponAxe, 1)->def_hi, 0);
+  EXPECT_EQ(weapon_row(Sword, 9)->def_hi, 30);
+  EXPECT_EQ(weapon_row(Claw, 1)->def_hi, 5);
+  EXPECT_EQ(weapon_row(Axe, 1)->def_hi, 0);
   // Speed list: "Double Sided War Axe" selects "8" (row 1), "Stone Axe" "7" (row 0).
-  EXPECT_EQ(weapon_speed(*weapon_row(kWeaponAxe, 5)), 8);
-  EXPECT_EQ(weapon_speed(*weapon_row(kWeaponAxe, 1)), 7);
+  EXPECT_EQ(weapon_speed(*weapon_row(Axe, 5)), 8);
+  EXPECT_EQ(weapon_speed(*weapon_row(Axe, 1)), 7);
   // "Wand" writes "0.4" as mana regeneration; "Templar Sword" twice adds 32 MP.
-  EXPECT_EQ(general_text(weapon_row(kWeaponWand, 1)->mp_regen_hi), "0.4");
-  EXPECT_EQ(2 * weapon_row(kWeaponSword, 8)->add_mp_hi, 32);
+  EXPECT_EQ(general_text(weapon_row(WandStaff, 1)->mp_regen_hi), "0.4");
+  EXPECT_EQ(2 * weapon_row(Sword, 8)->add_mp_hi, 32);
   // The two-handed slot takes the block: "Ancient Axe" 9.
-  EXPECT_EQ(weapon_row(kWeaponAxe, 17)->blk, 9);
+  EXPECT_EQ(weapon_row(Axe, 17)->blk, 9);
 }
 
 TEST(WeaponTables, RequirementMarkExamples) {
   // A weapon whose requirements are all 0 is met by any class at level 0 with 0 statistics.
-  const WeaponR stone = *weapon_row(kWeaponAxe, 1);
+  const WeaponR stone = *weapon_row(Axe, 1);
   for (int k = 0; k < 8; ++k) {
     EXPECT_EQ(spec_requirement(stone.str_req, kStatStrength, k, true), 0);
     EXPECT_EQ(spec_requirement(stone.tal_req, kStatTalent, k, true), 0);
@@ -352,7 +352,7 @@ TEST(WeaponTables, RequirementMarkExamples) {
   for (const WeaponR& w : all_weapons())
     EXPECT_GT(spec_requirement(w.str_req, kStatStrength, -1, true), 1000) << w.name;
   // "Eagle Claw" with Knight chosen: Talent 23 - 24.
-  const WeaponR eagle = *weapon_row(kWeaponClaw, 1);
+  const WeaponR eagle = *weapon_row(Claw, 1);
   EXPECT_EQ(spec_requirement(eagle.tal_req, kStatTalent, 5, true), 23);
   EXPECT_EQ(spec_requirement(eagle.tal_req, kStatTalent, 5, false), 24);
 }
@@ -365,7 +365,7 @@ TEST(WeaponTables, FieldRules) {
     // Speed is the sum of its parts, 7 or 8.
     EXPECT_TRUE(weapon_speed(w) == 7 || weapon_speed(w) == 8) << w.name;
     // Defence only for claws (every claw has one) and "Shield Sword".
-    if (w.kind == kWeaponClaw) {
+    if (w.kind == Claw) {
       EXPECT_GT(w.def_hi, 0) << w.name;
     } else if (w.name == "Shield Sword") {
       EXPECT_GT(w.def_hi, 0);
@@ -381,7 +381,7 @@ TEST(WeaponTables, FieldRules) {
     EXPECT_TRUE(w.spec_ap_div == 0 || (w.spec_ap_div >= 3 && w.spec_ap_div <= 7)) << w.name;
     EXPECT_TRUE(w.spec_ar == 0 || w.spec_ar == 1) << w.name;
     // Aptitude and mana regeneration: wands only.
-    if (w.kind != kWeaponWand) {
+    if (w.kind != WandStaff) {
       EXPECT_EQ(w.apt_lo, 0) << w.name;
       EXPECT_EQ(w.apt_hi, 0) << w.name;
       EXPECT_EQ(w.mp_regen_lo, 0.0) << w.name;
@@ -423,7 +423,7 @@ TEST(WeaponTablesShape, RangesOrdered) {
 }
 
 TEST(WeaponTablesShape, WandsAreMagicWeapons) {
-  for (const WeaponR& w : weapon_rows(kWeaponWand)) {
+  for (const WeaponR& w : weapon_rows(WandStaff)) {
     EXPECT_GT(w.apt_hi, 0) << w.name;
     EXPECT_GT(w.mp_regen_hi, 0.0) << w.name;
     EXPECT_EQ(w.crit, 0) << w.name;  // the browser shows "---" for wands

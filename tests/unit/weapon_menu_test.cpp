@@ -9,7 +9,7 @@
 #include "data/item_tables.h"
 #include "data/spec_requirement.h"
 #include "data/weapon_tables.h"
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/startup.h"
 #include "equipment/menu_items.h"
@@ -27,7 +27,7 @@ struct Fixture {
   const std::string& text(Ctl id) const { return calc.sheet.text(id); }
   SilentDialogs dialogs;
   RecordingLog log;
-  Calculator calc;
+  Planner calc;
 };
 
 // (kind, row) of a weapon by name; the test fails when there is none.
@@ -58,7 +58,7 @@ Counts count(const PopupMenus& menus) {
     for (const MenuEntry& m : kind_menu(menus, k).items) {
       if (m.enabled) {
         ++c.enabled;
-        if (k == kWeaponClaw) ++c.enabled_claws;
+        if (k == Claw) ++c.enabled_claws;
         if (m.image == kRedDotImage) ++c.red;
         if (m.image == kGreenDotImage) ++c.green;
       } else {
@@ -199,9 +199,9 @@ TEST(HandlePopup, OneHandedPageEnablesTheOneHandedRows) {
   }
   // Stone Axe (no requirements) is green for a Fighter at level 1;
   // "Double Sided War Axe" is two-handed and disabled here.
-  EXPECT_EQ(kind_menu(menus, kWeaponAxe).items[0].image, kGreenDotImage);
-  EXPECT_FALSE(kind_menu(menus, kWeaponAxe).items[4].enabled);
-  EXPECT_EQ(kind_menu(menus, kWeaponAxe).items[4].caption, "Double Sided War Axe");
+  EXPECT_EQ(kind_menu(menus, Axe).items[0].image, kGreenDotImage);
+  EXPECT_FALSE(kind_menu(menus, Axe).items[4].enabled);
+  EXPECT_EQ(kind_menu(menus, Axe).items[4].caption, "Double Sided War Axe");
 }
 
 TEST(HandlePopup, TwoHandedPageIsTheReverse) {
@@ -215,11 +215,11 @@ TEST(HandlePopup, TwoHandedPageIsTheReverse) {
   EXPECT_EQ(c.disabled, 81);
   EXPECT_EQ(c.enabled_claws, 0) << "every claw is one-handed";
   EXPECT_EQ(c.red + c.green, 64);
-  EXPECT_TRUE(kind_menu(menus, kWeaponAxe).items[4].enabled);
-  EXPECT_FALSE(kind_menu(menus, kWeaponAxe).items[0].enabled);
-  EXPECT_EQ(kind_menu(menus, kWeaponAxe).items[0].image, kNoImage);
+  EXPECT_TRUE(kind_menu(menus, Axe).items[4].enabled);
+  EXPECT_FALSE(kind_menu(menus, Axe).items[0].enabled);
+  EXPECT_EQ(kind_menu(menus, Axe).items[0].image, kNoImage);
   // Pole (scythe row 1) has no requirements.
-  EXPECT_EQ(kind_menu(menus, kWeaponScythe).items[0].image, kGreenDotImage);
+  EXPECT_EQ(kind_menu(menus, Scythe).items[0].image, kGreenDotImage);
 }
 
 TEST(HandlePopup, NoClassShowsEveryEnabledItemRed) {
@@ -418,8 +418,8 @@ TEST(InsertWeapon, GemManaThatIsNoIntegerIsReported) {
 
 TEST(InsertWeapon, RowsNoTableHas) {
   Fixture f;
-  EXPECT_FALSE(Insert_weapon(f.calc, kWeaponAxe, 0));
-  EXPECT_FALSE(Insert_weapon(f.calc, kWeaponAxe, 18));
+  EXPECT_FALSE(Insert_weapon(f.calc, Axe, 0));
+  EXPECT_FALSE(Insert_weapon(f.calc, Axe, 18));
   EXPECT_FALSE(Insert_weapon(f.calc, 8, 1));
   EXPECT_FALSE(Insert_weapon(f.calc, -1, 1));
   EXPECT_EQ(f.calc.passes(), 0u);

@@ -1,4 +1,4 @@
-#include "engine/evaluation.h"
+#include "base/evaluation.h"
 
 #include <cfenv>
 #include <cmath>

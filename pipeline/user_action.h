@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/calculator.h"
+#include "pipeline/planner.h"
 
 namespace brennick {
 
@@ -24,6 +24,6 @@ struct UserAction {
 std::optional<UserAction> parse_user_action(bool set, const std::string& argument);
 
 // False when a right-click menu item does not exist or is disabled.
-bool apply_user_action(Calculator& calc, const UserAction& action);
+bool apply_user_action(Planner& calc, const UserAction& action);
 
 }  // namespace brennick

@@ -1,6 +1,6 @@
-#include "engine/user_action.h"
+#include "pipeline/user_action.h"
 
-#include "engine/number_text.h"
+#include "base/number_text.h"
 #include "equipment/menu_items.h"
 
 namespace brennick {
@@ -46,7 +46,7 @@ std::optional<UserAction> parse_user_action(bool set, const std::string& argumen
   return a;
 }
 
-bool apply_user_action(Calculator& calc, const UserAction& a) {
+bool apply_user_action(Planner& calc, const UserAction& a) {
   if (!a.control) return click_menu_item(calc, a.value, a.page);
   const Ctl id = *a.control;
   if (!a.set) {

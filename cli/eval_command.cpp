@@ -1,0 +1,136 @@
+// brennick-cli eval [--locale point|comma] [BUILD.brk]
+//                   [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
+//
+// eval starts from the sheet as the window shows it after start-up, loads
+// BUILD as "Load Character" would, applies each --set and --click in the
+// order given as the user's change or click would, saves the sheet to OUT as
+// "Save Character" would (extension ".brk", the label shows OUT), and prints
+// the sheet. Exit status 0 when the last pass completed, 1 when it ended
+// with an error.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "buildfile/build_file.h"
+#include "cli/cli_actions.h"
+#include "cli/command.h"
+#include "engine/sheet_json.h"
+#include "engine/startup.h"
+
+namespace brennick::cli {
+namespace {
+
+// The file dialogs answered from the command line: the open dialog with
+// BUILD, the save dialog with OUT.
+class EvalDialogs : public CliDialogs {
+ public:
+  EvalDialogs(std::optional<std::string> build, std::optional<std::string> out)
+      : CliDialogs(std::move(build)), out_(std::move(out)) {}
+  std::optional<std::string> save_file(const std::string&, const std::string&, const std::string&) override {
+    return out_;
+  }
+
+ private:
+  std::optional<std::string> out_;
+};
+
+// What is wrong with the argument of --set or --click; "" when it is good.
+std::string action_problem(bool set, const std::string& argument) {
+  if (parse_user_action(set, argument)) return "";
+  const std::string name = argument.substr(0, argument.find(set ? '=' : '@'));
+  if (set && argument.find('=') == std::string::npos) return "'" + argument + "' is not NAME=VALUE";
+  if (!control_by_name(name)) return "unknown control name '" + name + "' (names are case-sensitive)";
+  if (!set) return "unknown page in '" + argument + "'";
+  return "'" + argument.substr(name.size() + 1) + "' is no value for " + name;
+}
+
+CLI::Validator action_check(bool set) {
+  return CLI::Validator([set](std::string& v) { return action_problem(set, v); }, "");
+}
+
+void print_text(const Calculator& calc) {
+  std::cout << "status: " << calc.sheet.status_panel1 << "\n";
+  for (Ctl id : all_controls()) {
+    const ControlSpec& spec = control_spec(id);
+    const Control& c = calc.sheet[id];
+    if (spec.kind == ControlKind::Group || spec.kind == ControlKind::Page || spec.kind == ControlKind::PageSet ||
+        spec.kind == ControlKind::MenuItem || spec.kind == ControlKind::ToolButton)
+      continue;
+    std::string text = c.text;
+    for (char& ch : text)
+      if (ch == '\r') ch = ' ';
+    std::string shown;
+    for (char ch : text) shown += ch == '\n' ? std::string(" | ") : std::string(1, ch);
+    std::cout << spec.name << ": " << shown;
+    if (spec.kind == ControlKind::Picture) std::cout << c.picture;
+    std::cout << "\n";
+  }
+}
+
+struct EvalArgs {
+  std::string locale = "point";
+  std::optional<std::string> build, save_to;
+  std::vector<std::string> sets, clicks;
+  bool json = false;
+};
+
+// The --set and --click arguments in the order given.
+std::vector<UserAction> actions_in_order(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set) {
+  std::vector<UserAction> actions;
+  std::size_t next_set = 0, next_click = 0;
+  for (const CLI::Option* opt : cmd.parse_order()) {
+    if (opt->get_name() != "--set" && opt->get_name() != "--click") continue;
+    const bool is_set = opt == set;
+    const std::string& arg = is_set ? a.sets.at(next_set++) : a.clicks.at(next_click++);
+    actions.push_back(*parse_user_action(is_set, arg));
+  }
+  return actions;
+}
+
+int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, const std::string& app_dir) {
+  const std::vector<UserAction> actions = actions_in_order(cmd, a, set);
+  EvalDialogs cli_dialogs(a.build, a.save_to);
+  Planner calc(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&cli_dialogs, nullptr, nullptr});
+  calc.state.app_dir = app_dir;
+  start_sheet(calc);
+  if (a.build) calc.user_click(Ctl::MainMenu_file_load);
+  for (const UserAction& action : actions) {
+    if (!apply_user_action(calc, action)) {
+      std::cerr << "brennick-cli: --click " << action.value << ": no such menu item\n";
+      return 2;
+    }
+  }
+  // A failed save shows in the status, so the exit status is 1.
+  if (a.save_to) file_saveClick(calc);
+
+  if (a.json) {
+    std::cout << sheet_json(calc).dump(2) << "\n";
+  } else {
+    print_text(calc);
+  }
+  return calc.sheet.status_panel1 == "OK" ? 0 : 1;
+}
+
+}  // namespace
+
+void add_eval_command(CLI::App& program, CommandContext& context) {
+  CLI::App* cmd = program.add_subcommand("eval", "Enter a character and print every control and the state");
+  auto a = std::make_shared<EvalArgs>();
+  cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
+      ->check(CLI::IsMember({"point", "comma"}));
+  cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  CLI::Option* set = cmd->add_option("--set", a->sets, "Change a control: text, number, list row or 0/1")
+                         ->type_name("NAME=VALUE")
+                         ->check(action_check(true));
+  cmd->add_option("--click", a->clicks, "Click a control, or a right-click menu item on PAGE")
+      ->type_name("NAME[@PAGE]")
+      ->check(action_check(false));
+  cmd->add_option("--save", a->save_to, "Save the sheet as \"Save Character\" would")
+      ->check([](const std::string& v) { return v.empty() ? std::string("--save needs a file name") : std::string(); })
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  cmd->add_flag("--json", a->json, "Print {\"status\", \"controls\", \"state\"} as JSON");
+  cmd->callback([cmd, a, set, &context] { context.exit_code = run_eval(*cmd, *a, set, context.app_dir); });
+}
+
+}  // namespace brennick::cli

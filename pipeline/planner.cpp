@@ -1,0 +1,201 @@
+#include "pipeline/planner.h"
+
+#include <algorithm>
+
+#include "buildfile/build_file.h"
+#include "equipment/force_orb.h"
+#include "equipment/item_selection.h"
+#include "skills/cast_on.h"
+#include "skills/skill_steps.h"
+
+namespace brennick {
+namespace {
+
+int timed_slot_of(Ctl id) {
+  for (int i = 0; i < 16; ++i)
+    if (slot_controls(i).kind_img == id) return i;
+  return -1;
+}
+
+int cast_on_slot_of(Ctl id) {
+  for (int i = 0; i < 8; ++i)
+    if (cast_on_controls(i).stat_img == id) return i;
+  return -1;
+}
+
+// Exclusive timed pairs: (class, slot switched on) -> slot switched off.
+struct Exclusion {
+  int class_no, on, off;
+};
+constexpr Exclusion kExclusions[] = {
+    {Mechanician, 0, 11}, {Mechanician, 11, 0}, {Mechanician, 5, 6}, {Mechanician, 6, 5},
+    {Atalanta, 9, 12},    {Atalanta, 12, 9},    {Knight, 9, 13},     {Knight, 13, 9},
+};
+
+void toggle_timed_skill(Calculator& calc, Ctl sender) {
+  CalcState& state = calc.state;
+  const int i = timed_slot_of(sender);
+  if (i < 0) return;
+  if (state.skill_on[i] == 1) {
+    set_skill_type(calc, i, 4);
+    state.skill_on[i] = 0;
+    return;
+  }
+  set_skill_type(calc, i, 3);
+  state.skill_on[i] = 1;
+  for (const Exclusion& e : kExclusions)
+    if (e.class_no == calc.class_row() && e.on == i) state.skill_on[e.off] = 0;
+}
+
+void toggle_cast_on(Calculator& calc, Ctl sender) {
+  CalcState& state = calc.state;
+  Sheet& sheet = calc.sheet;
+  const int i = cast_on_slot_of(sender);
+  if (i < 0 || i == 2) return;  // slot 3 has no switch
+  auto show = [&](int slot, bool on) {
+    state.cast_on_on[slot] = on ? 1 : 0;
+    sheet.set_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
+    sheet.set_text(cast_on_controls(slot).label, on ? "enabled" : "disabled");
+  };
+  const bool on = state.cast_on_on[i] == 0;
+  show(i, on);
+  // Triumph of Valhalla (5) and Hall of Valhalla (6) exclude each other.
+  if (on && (i == 4 || i == 5)) {
+    const int other = i == 4 ? 5 : 4;
+    if (state.cast_on_on[other]) show(other, false);
+  }
+}
+
+}  // namespace
+
+void run_pass(Calculator& c, Ctl sender) {
+  CalcState& state = c.state;
+  state.class_setup_done = 1;
+  state.calc_ready = 0;
+  c.changeEvents();
+
+  if (sender == Ctl::MainMenu_file_load) {
+    c.reset_modifers();
+    file_loadClick(c);
+    state.class_setup_done = 0;
+    c.pre_set_class();
+  }
+  if (sender == Ctl::Select_class) {
+    c.reset_modifers();
+    c.set_stat_min_values();
+    c.Insert_start_values();
+    state.class_setup_done = 0;
+    c.pre_set_class();
+  }
+  toggle_timed_skill(c, sender);
+  toggle_cast_on(c, sender);
+  if (state.class_setup_done == 0) {
+    c.class_setup();
+    state.class_setup_done = 1;
+  }
+
+  c.get_data_from_fields();     // 1
+  c.set_level_regs();           // 2
+  c.handle_quests();            // 3
+  c.calc_free_stat_points();    // 4
+  c.calc_free_skill_points();   // 5
+  c.calc_free_t4skill_points(); // 6
+  c.Calc_HP();                  // 7
+  c.Calc_MP();                  // 8
+  c.Calc_STM();                 // 9
+  c.Calc_MP_regen();            // 10
+  c.Calc_defense();             // 11
+  c.Calc_Absorption();          // 12
+  c.Calc_AtkRtg();              // 13
+  c.Calc_Critical();            // 14
+  c.Calc_Block();               // 15
+  c.Calc_weight();              // 16
+  handle_ForceOrb(c);           // 17
+  c.Calc_dmg();                 // 18
+  Calc_castOn(c, true);         // 19
+  Calc_skills(c);               // 20
+  Calc_castOn(c, false);        // 21
+  c.Calc_DoT();                 // 22
+  c.Calc_Speed();               // 23
+  c.display_final_results();    // 24
+
+  state.calc_ready = 1;
+  c.changeEvents();
+  c.sheet.status_panel1 = "OK";
+}
+
+template <class Action>
+void Planner::guarded(Ctl sender, Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& e) {
+    AppException(sender, e.what());
+  }
+}
+
+// --- user actions --------------------------------------------------------------
+
+void Planner::user_set_text(Ctl id, const std::string& text) {
+  if (sheet.text(id) == text) return;
+  sheet.set_text(id, text);
+  if (attached(id)) guarded(id, [&] { run_calculation(id); });
+}
+
+void Planner::user_set_value(Ctl id, std::int64_t value) {
+  const Control& c = sheet[id];
+  user_set_text(id, int_text(std::clamp<std::int64_t>(value, c.min, c.max)));
+}
+
+void Planner::user_select_row(Ctl id, int row) {
+  if (row < 0 || row >= static_cast<int>(sheet[id].rows.size())) return;
+  sheet.set_row(id, row);
+  if (!attached(id)) return;
+  if (is_item_list(id)) {
+    guarded(id, [&] { item_selected(*this, id); });
+  } else {
+    guarded(id, [&] { run_calculation(id); });
+  }
+}
+
+void Planner::user_set_checked(Ctl id, bool checked) {
+  if (sheet.checked(id) == checked) return;
+  sheet.set_checked(id, checked);
+  if (attached(id)) guarded(id, [&] { run_calculation(id); });
+}
+
+void Planner::user_click(Ctl id) {
+  if (!sheet[id].enabled) return;
+  if (id == Ctl::MainMenu_file_reset) {
+    guarded(id, [&] { Reset(); });
+  } else if (id == Ctl::Btn_FileOpen) {
+    // The tool button performs the menu item's command, with the menu item as sender.
+    guarded(Ctl::MainMenu_file_load, [&] { run_calculation(Ctl::MainMenu_file_load); });
+  } else if (id == Ctl::img_holy_valor_special) {
+    // Holy Valor's attack power against undead (the picture is disabled for a Knight).
+    dialogs().information(state.holy_valor_text);
+  } else if (attached(id)) {
+    guarded(id, [&] { run_calculation(id); });
+  }
+}
+
+void Planner::user_leave(Ctl id) {
+  const std::uint8_t flags = control_spec(id).flags;
+  const std::string& text = sheet.text(id);
+  if (control_spec(id).kind == ControlKind::NumberField) {
+    // A number field takes its range when the user leaves it.
+    const Control& c = sheet[id];
+    const std::string clamped = int_text(std::clamp(sheet.value(id), c.min, c.max));
+    if (text != clamped) user_set_text(id, clamped);
+    return;
+  }
+  bool bad = false;
+  if (flags & cflag::IntCheck) {
+    bad = !is_int_text(text) || int_of_text(text) == -2147483647 - 1;
+  } else if (flags & cflag::RealCheck) {
+    bad = !is_real_text(text, format()) || real_of_text(text, format()) == -2147483648.0;
+  }
+  // Putting "0" back is a change like any other: it recalculates.
+  if (bad) user_set_text(id, "0");
+}
+
+}  // namespace brennick

@@ -1,0 +1,39 @@
+// The planner: the calculator with its recalculation pass composed from the
+// steps of every layer, and the user actions that start it.
+//
+// A user action enters through the user_* functions, which change the
+// control and run what its change starts (usually the pass), with errors
+// reported like the application-wide handler does.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/calculator.h"
+
+namespace brennick {
+
+// The recalculation pass: the class branch, then the steps 1 .. 24 in their
+// fixed order. Throws on a conversion error.
+void run_pass(Calculator& calc, Ctl sender);
+
+class Planner : public Calculator {
+ public:
+  Planner(NumberFormat format, Services services) : Calculator(format, services, &run_pass) {}
+
+  // Each changes the control as the user would and runs what that change
+  // starts while the control's handler is attached. Errors are caught and
+  // reported (status bar, error log); none escapes.
+  void user_set_text(Ctl id, const std::string& text);   // text boxes and number fields
+  void user_set_value(Ctl id, std::int64_t value);       // number fields (arrows)
+  void user_select_row(Ctl id, int row);                 // drop-down lists
+  void user_set_checked(Ctl id, bool checked);           // check boxes
+  void user_click(Ctl id);                               // pictures, menu items, buttons
+  void user_leave(Ctl id);                               // leaving a text box: CheckInt/CheckFloat
+
+ private:
+  template <class Action>
+  void guarded(Ctl sender, Action&& action);
+};
+
+}  // namespace brennick
