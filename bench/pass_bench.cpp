@@ -54,6 +54,29 @@ void BM_CorePass(benchmark::State& st) {
 }
 BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The core pass of a level-120 class with the Knight's equipment, every
+// skill learned at level 10, fitting weapons and every timed skill on.
+void BM_ClassCorePass(benchmark::State& st) {
+  const int class_no = static_cast<int>(st.range(0));
+  const int weapon[] = {0, 1, 2, 0, 4};  // a weapon the class's skills fit
+  SilentDialogs dialogs;
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  equip(calc);
+  calc.user_select_row(Ctl::Select_class, class_no);
+  calc.sheet.set_value(Ctl::stat_level, 120);
+  calc.sheet.set_row(Ctl::Select_weapon, weapon[class_no]);
+  calc.sheet.set_row(Ctl::Select_weapon_2, weapon[class_no]);
+  for (int i = 0; i < 16; ++i) {
+    calc.sheet.set_value(slot_controls(i).level, 10);
+    calc.state.skill_on[static_cast<std::size_t>(i)] = 1;
+  }
+  calc.run_calculation(Ctl::MainForm);
+  for (auto _ : st) calc.run_calculation(Ctl::stat_health);
+  if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
+}
+BENCHMARK(BM_ClassCorePass)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Repetitions(5)->ReportAggregatesOnly(true);
+
 void BM_WindowPass(benchmark::State& st) {
   SilentDialogs dialogs;
   Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
