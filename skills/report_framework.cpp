@@ -254,6 +254,12 @@ void Calculator::Calc_skills() {
   skills::ReportRun run(*this);
   if (c == Fighter) {
     skills::fighter_report(run);
+  } else if (c == Knight) {
+    skills::knight_report(run);
+  } else if (c == Magician) {
+    skills::magician_report(run);
+  } else if (c == Priestess) {
+    skills::priestess_report(run);
   } else {
     skills::report_not_built_yet(run);
   }

@@ -130,6 +130,7 @@ class Slot {
   Slot(ReportRun& run, int slot_index, int skill, int level);
 
   int index() const { return index_; }
+  ReportRun& run() const { return run_; }
   int skill() const { return skill_; }
   int level() const { return level_; }
   // The timed skill's switch (skill_on of the slot).
@@ -206,6 +207,9 @@ class ReportRun {
 // `report_not_built_yet`, which leaves every report box empty and only shows
 // the kind pictures and usage labels.
 void fighter_report(ReportRun& run);
+void knight_report(ReportRun& run);
+void magician_report(ReportRun& run);
+void priestess_report(ReportRun& run);
 void report_not_built_yet(ReportRun& run);
 
 // The skill's "MP" row (its row labelled "MP"), 0 when it has none.

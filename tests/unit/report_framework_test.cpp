@@ -152,16 +152,16 @@ TEST(ReportFramework, SlotRunsBodyOnlyForLearnedLevels) {
 
 TEST(ReportFramework, ClassesNotBuiltYetShowKindsAndUsageOnly) {
   Fixture f;
-  f.calc.user_select_row(Ctl::Select_class, Knight);
-  f.calc.user_set_value(slot_controls(tier(1, 1)).level, 3);  // an active Knight slot
+  f.calc.user_select_row(Ctl::Select_class, Archer);
+  f.calc.user_set_value(slot_controls(tier(1, 3)).level, 3);  // an active Archer slot
   for (int i = 0; i < kSlotCount; ++i) {
     const SlotControls& c = slot_controls(i);
     EXPECT_EQ(f.calc.sheet.text(c.info), "") << i;
-    const SlotKind k = slot_kind(Knight, i);
+    const SlotKind k = slot_kind(Archer, i);
     const std::string pic = k == SlotKind::Passive ? "passive.bmp" : k == SlotKind::Active ? "active.bmp" : "off.bmp";
     EXPECT_EQ(f.calc.sheet[c.kind_img].picture, pic) << i;
   }
-  EXPECT_TRUE(f.calc.sheet[slot_controls(tier(1, 1)).mana].visible);
+  EXPECT_TRUE(f.calc.sheet[slot_controls(tier(1, 3)).mana].visible);
   EXPECT_FALSE(f.calc.sheet[slot_controls(tier(1, 2)).mana].visible);
 }
 
