@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "app/startup_app.h"
+#include "skills/report_framework.h"
 #include "engine/calculator.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
@@ -53,6 +54,46 @@ void BM_CorePass(benchmark::State& st) {
   if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
 }
 BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A level-120 character of the class with every skill at level 10 and
+// every timed skill switched on (of an exclusive pair the later one), a
+// weapon in both hands that fits the class, every equipment box filled.
+void equip_class(Calculator& calc, int class_no) {
+  Sheet& s = calc.sheet;
+  calc.user_select_row(Ctl::Select_class, class_no);
+  s.set_value(Ctl::stat_level, 120);
+  for (Ctl stat : {Ctl::stat_strenght, Ctl::stat_spirit, Ctl::stat_talent, Ctl::stat_agility, Ctl::stat_health})
+    s.set_value(stat, 120);
+  int n = 3;
+  for (Ctl id : all_controls()) {
+    const ControlSpec& spec = control_spec(id);
+    if (spec.kind != ControlKind::TextBox || !s[id].enabled) continue;
+    s.set_text(id, spec.flags & cflag::RealCheck ? "1.5" : std::to_string(n++ % 40 + 5));
+  }
+  // Fighter Axe, Archer Bow, Pikeman Scythe, Mechanician Claw, Atalanta
+  // Javelin, Knight Sword, Magician and Priestess Wand/Staff.
+  static constexpr int kWeapon[kClassCount] = {0, 1, 2, 3, 4, 5, 6, 6};
+  s.set_row(Ctl::Select_weapon, kWeapon[class_no]);
+  s.set_row(Ctl::Select_weapon_2, kWeapon[class_no]);
+  s.set_row(Ctl::stat_weap_spd, 1);
+  s.set_row(Ctl::stat_weap_spd_2, 0);
+  for (int i = 0; i < 16; ++i) s.set_value(slot_controls(i).level, 10);
+  calc.run_calculation(Ctl::MainForm);
+  for (int i = 0; i < 16; ++i)
+    if (skills::slot_kind(class_no, i) == skills::SlotKind::Timed && calc.state.skill_on[static_cast<std::size_t>(i)] == 0)
+      calc.user_click(slot_controls(i).kind_img);
+}
+
+// One core pass of each class at level 120 (argument: class 0..7).
+void BM_ClassPass(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Calculator calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  equip_class(calc, static_cast<int>(st.range(0)));
+  for (auto _ : st) calc.run_calculation(Ctl::stat_health);
+  if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
+}
+BENCHMARK(BM_ClassPass)->DenseRange(0, 7)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 void BM_WindowPass(benchmark::State& st) {
   SilentDialogs dialogs;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/calc_state.h"
 #include "engine/number_text.h"
@@ -131,6 +132,14 @@ class Calculator {
 
   NumberFormat format_;
   Services services_;
+  // The decimal equipment boxes as last read: a box is read again only
+  // when its text has changed.
+  struct ParsedBox {
+    std::string text;
+    double value = 0;
+    bool valid = false;
+  };
+  std::vector<ParsedBox> parsed_real_boxes_;
   bool events_attached_ = true;  // handlers are attached from the start
   std::uint64_t passes_ = 0;
 };
