@@ -1,6 +1,10 @@
 // How long a recalculation takes: one pass of the core for a fully equipped
 // character, one pass through the window (offscreen), and the start-up of
 // all windows. Run: build/bin/brennick_bench (it sets the offscreen platform).
+// The report framework names a member `slots`, which Qt defines as a
+// macro: it comes before the Qt headers.
+#include "skills/report_framework.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -8,7 +12,6 @@
 #include <QLocale>
 
 #include "app/startup_app.h"
-#include "skills/report_framework.h"
 #include "engine/calculator.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"

@@ -11,6 +11,22 @@ namespace brennick {
 
 using flag = std::uint8_t;  // 0 or 1
 
+// The entries of dot_extra: the damage per minute of the pets and summons
+// (written by the class reports, read by the damage-over-time step), and the
+// falcons' attack bonus of Force of Nature.
+enum DotExtra : int {
+  kFalconDamage = 0,         // Archer: Falcon
+  kGoldenFalconDamage = 1,   // Archer: Golden Falcon
+  kWolverineDamage = 2,      // Archer: Wolverine
+  kMagneticSphereDamage = 3, // Mechanician: Magnetic Sphere
+  kMetalGolemDamage = 4,     // Mechanician: Metal Golem
+  kDancingSwordDamage = 5,   // Magician: Dancing Sword
+  kFireElementalDamage = 6,  // Magician: Fire Elemental
+  kFalconBonus = 7,          // Archer: Force of Nature's "+falconAP"
+  kMuspellDamage = 8,        // Priestess: Summon Muspell
+  kDotExtraCount = 9,
+};
+
 struct CalcState {
 #define STATE(type, name, initial) type name = initial;
 #define STATE_ARRAY(type, name, size) std::array<type, size> name{};

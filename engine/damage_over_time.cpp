@@ -25,10 +25,13 @@ std::int64_t hits_per_minute(int speed_row, bool fast_weapon) {
 std::int64_t pet_term(int class_no, const CalcState& s) {
   const auto& d = s.dot_extra;
   switch (class_no) {
-    case Archer: return std::int64_t{d[2]} + (d[1] != 0 ? d[1] : d[0]);
-    case Mechanician: return std::int64_t{d[3]} + d[4];
-    case Magician: return std::int64_t{d[5]} + d[6];
-    case Priestess: return d[8];
+    // Golden Falcon's damage replaces the Falcon's while it has any.
+    case Archer:
+      return std::int64_t{d[kWolverineDamage]} +
+             (d[kGoldenFalconDamage] != 0 ? d[kGoldenFalconDamage] : d[kFalconDamage]);
+    case Mechanician: return std::int64_t{d[kMagneticSphereDamage]} + d[kMetalGolemDamage];
+    case Magician: return std::int64_t{d[kDancingSwordDamage]} + d[kFireElementalDamage];
+    case Priestess: return d[kMuspellDamage];
     default: return 0;
   }
 }

@@ -97,43 +97,31 @@ void Calculator::Calc_castOn(bool first_pass) {
       st.holy_valor_text = "increase the Level and/or enable it.";
       return;
     }
-    auto undead = [&](std::int32_t v) { return num(cs.skill_boost(85, 1, level, v, 1)); };
-    st.holy_valor_text = "Atk-Pow 1h: " + undead(st.final_atkpow_min) + " - " + undead(st.final_atkpow_max) +
-                         std::string(CRLF) + "Atk-Pow 2h: " + undead(st.final_atkpow_min_2) + " - " +
-                         undead(st.final_atkpow_max_2) + std::string(CRLF) + std::string(CRLF) +
-                         "Duration: " + skill_value_text(85, 3, level) + std::string(CRLF) + std::string(CRLF) +
-                         "only to undead!";
+    Pairs undead = skills::attack_power(st);
+    for (Column c : kColumns)
+      undead[c] = {cs.skill_boost(85, 1, level, undead[c].min, 1), cs.skill_boost(85, 1, level, undead[c].max, 1)};
+    st.holy_valor_text =
+        groups({attack_block(undead), "Duration: " + skill_value_text(85, 3, level), "only to undead!"});
     return;
   }
 
   if (const int level = acting_level(*this, ForceOfNature)) {
-    const std::int32_t p = cs.integer(32, 1, level), r = cs.integer(32, 2, level);
-    st.final_atkpow_min += p;
-    st.final_atkpow_max += p;
-    st.final_atkpow_min_2 += p;
-    st.final_atkpow_max_2 += p;
-    st.final_rtg += r;
-    st.final_rtg_2 += r;
+    set_attack_power(st, raised_by(skills::attack_power(st), cs.integer(32, 1, level)));
+    add_to_both(st, kRating, cs.integer(32, 2, level));
   }
   if (const int level = acting_level(*this, EnchantWeapon)) {
     // The lightning row (3) is the one that counts.
-    st.final_atkpow_min = cs.enchant_weapon_bound(3, level, st.final_atkpow_min, true);
-    st.final_atkpow_max = cs.enchant_weapon_bound(3, level, st.final_atkpow_max, false);
-    st.final_atkpow_min_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_min_2, true);
-    st.final_atkpow_max_2 = cs.enchant_weapon_bound(3, level, st.final_atkpow_max_2, false);
+    for (Column c : kColumns) {
+      at(st, kAtkMin, c) = cs.enchant_weapon_bound(3, level, at(st, kAtkMin, c), true);
+      at(st, kAtkMax, c) = cs.enchant_weapon_bound(3, level, at(st, kAtkMax, c), false);
+    }
   }
-  if (const int level = acting_level(*this, TriumphOfValhalla)) {
-    const std::int32_t a = valhalla_max_bonus(*this, level);
-    st.final_atkpow_max += a;
-    st.final_atkpow_max_2 += a;
-  }
+  if (const int level = acting_level(*this, TriumphOfValhalla)) add_to_both(st, kAtkMax, valhalla_max_bonus(*this, level));
   // Hall of Valhalla decides the evasion of every class that may receive
   // it; the others set their evasion in their own reports.
   if (may_receive(class_row(), HallOfValhalla)) {
     if (const int level = acting_level(*this, HallOfValhalla)) {
-      const std::int32_t a = valhalla_max_bonus(*this, level);
-      st.final_atkpow_max += a;
-      st.final_atkpow_max_2 += a;
+      add_to_both(st, kAtkMax, valhalla_max_bonus(*this, level));
       st.final_eva = cs.integer(77, 1, level) / 2;
     } else {
       st.final_eva = 0;
@@ -141,13 +129,10 @@ void Calculator::Calc_castOn(bool first_pass) {
   }
   if (const int level = acting_level(*this, RegenerationField)) {
     const long double m = cs.fraction(126, 2, level);
-    st.final_mp_regen = stored(static_cast<ext>(st.final_mp_regen) + m);
-    st.final_mp_regen_2 = stored(static_cast<ext>(st.final_mp_regen_2) + m);
+    for (Column c : kColumns) at(st, kMpRegen, c) = stored(static_cast<ext>(at(st, kMpRegen, c)) + m);
   }
-  if (const int level = acting_level(*this, VirtualLife)) {
-    st.final_hp = cs.skill_boost(124, 1, level, st.final_hp, 1);
-    st.final_hp_2 = cs.skill_boost(124, 1, level, st.final_hp_2, 1);
-  }
+  if (const int level = acting_level(*this, VirtualLife))
+    for (Column c : kColumns) at(st, kHP, c) = cs.skill_boost(124, 1, level, at(st, kHP, c), 1);
 }
 
 }  // namespace brennick

@@ -22,47 +22,35 @@ constexpr WeaponSet kSwiftAxe{Axe};
 // attack-power step applies it through fighter_skill_value.
 void melee_mastery(Slot& s) {
   const CalcSkill cs = s.calc_skill();
-  const CalcState& st = s.state();
-  const std::int32_t weapon_pow[2][2] = {{st.weap_min_pow, st.weap_max_pow}, {st.weap_min_pow_2, st.weap_max_pow_2}};
-  Pairs add;
-  for (Column c : kColumns)
-    if (s.fits(kMeleeMastery, c))
-      add[c] = {cs.skill_fraction_of(s.skill(), s.level(), weapon_pow[c][0]),
-                cs.skill_fraction_of(s.skill(), s.level(), weapon_pow[c][1])};
-  s.add(pair_lines("Add to", add));
+  s.add(pair_lines("Add to", s.per_fitting(kMeleeMastery, [&](Column c, const Pair&) {
+    const Pair w = s.weapon_power(c);
+    return Pair{cs.skill_fraction_of(s.skill(), s.level(), w.min), cs.skill_fraction_of(s.skill(), s.level(), w.max)};
+  })));
 }
+void melee_mastery_at_zero(Slot& s) { s.state().fighter_skill_value = 0; }
 
 void fire_attribute(Slot& s) { s.add("Add to Fire Res: " + s.T(1)); }
 
 void beserker(Slot& s) {
   const std::int32_t p = s.I(1), q = s.I(2);
-  CalcState& st = s.state();
-  Pairs raised = s.base();
-  for (Column c : kColumns) raised[c] = {raised[c].min + p, raised[c].max + p};
-  const double abs1 = round_abs(static_cast<long double>(st.final_abs) + q);
-  const double abs2 = round_abs(static_cast<long double>(st.final_abs_2) + q);
+  const Pairs raised = raised_by(s.base(), p);
+  PerColumn<double> absorption;
+  for (Column c : kColumns) absorption[c] = round_abs(static_cast<long double>(s.at(kAbsorption, c)) + q);
   s.add(groups({attack_block(raised),
-                lines({"New Abs 1h: " + s.real(abs1), "New Abs 2h: " + s.real(abs2)}),
+                lines({"New Abs 1h: " + s.real(absorption.one), "New Abs 2h: " + s.real(absorption.two)}),
                 "Duration: " + s.T(3)}));
   if (s.on()) {
-    st.final_atkpow_min = raised.one.min;
-    st.final_atkpow_max = raised.one.max;
-    st.final_atkpow_min_2 = raised.two.min;
-    st.final_atkpow_max_2 = raised.two.max;
-    st.final_abs = st.final_abs + q;
-    st.final_abs_2 = st.final_abs_2 + q;
+    set_attack_power(s.state(), raised);
+    add_to_both(s.state(), kAbsorption, q);  // without the rounding
   }
 }
 
 void concentration(Slot& s) {
   PerColumn<std::string> bonus;
   for (Column c : kColumns) bonus[c] = s.fits(kConcentration, c) ? s.T(1) : "0";
-  CalcState& st = s.state();
-  s.add(groups({rating_block(st.final_rtg, bonus.one, st.final_rtg_2, bonus.two), "Duration: " + s.T(2)}));
-  if (s.on()) {
-    st.final_rtg += skill_int_of_text(bonus.one);
-    st.final_rtg_2 += skill_int_of_text(bonus.two);
-  }
+  s.add(groups({rating_block(s.rating(OneHand), bonus.one, s.rating(TwoHand), bonus.two), "Duration: " + s.T(2)}));
+  if (s.on())
+    for (Column c : kColumns) s.at(kRating, c) += skill_int_of_text(bonus[c]);
 }
 
 void raving(Slot& s) {
@@ -70,17 +58,14 @@ void raving(Slot& s) {
   PerColumn<double> loss;  // the HP-loss fraction, held as a double
   for (Column c : kColumns)
     if (s.fits(kRaving, c)) loss[c] = static_cast<double>(s.F(3));
-  const CalcState& st = s.state();
+  const auto hp_loss = [&](Column c) { return num(floor_of(static_cast<long double>(s.at(kHP, c)) * loss[c])); };
   s.add(groups({attack_block(attack),
-                lines({"HP loss/cast 1h: " + num(floor_of(static_cast<long double>(st.final_hp) * loss.one)),
-                       "HP loss/cast 2h: " + num(floor_of(static_cast<long double>(st.final_hp_2) * loss.two))})}));
+                lines({"HP loss/cast 1h: " + hp_loss(OneHand), "HP loss/cast 2h: " + hp_loss(TwoHand)})}));
 }
 
 void impact(Slot& s) {
   const Pairs attack = s.per_fitting(kImpacts, [&](Column, const Pair& b) { return s.boost(1, 2, b); });
-  PerColumn<std::int32_t> bonus;
-  for (Column c : kColumns)
-    if (s.fits(kImpacts, c)) bonus[c] = s.I(2);
+  const PerColumn<std::int32_t> bonus = s.each_fitting(kImpacts, [&](Column) { return s.I(2); });
   s.add(groups({attack_block(attack),
                 rating_block(s.rating(OneHand), bonus.one, s.rating(TwoHand), bonus.two)}));
 }
@@ -91,9 +76,7 @@ void triple_impact(Slot& s) {
 
 void brutal_swing(Slot& s) {
   const Pairs attack = s.per_fitting(kImpacts, [&](Column, const Pair& b) { return s.boost(1, 1, b); });
-  PerColumn<std::int32_t> crit;
-  for (Column c : kColumns)
-    if (s.fits(kImpacts, c)) crit[c] = s.I(2);
+  const PerColumn<std::int32_t> crit = s.each_fitting(kImpacts, [&](Column) { return s.I(2); });
   s.add(groups({attack_block(attack),
                 critical_block(s.critical(OneHand), crit.one, s.critical(TwoHand), crit.two)}));
 }
@@ -106,13 +89,8 @@ void rage_of_zecram(Slot& s) {
 
 void avenging_crash(Slot& s) {
   const Pairs attack = s.per_fitting(kCrashes, [&](Column, const Pair& b) { return s.boost(1, 2, b); });
-  const CalcSkill cs = s.calc_skill();
-  PerColumn<std::int32_t> gain;  // the share of the weapon's rating added
-  for (Column c : kColumns) {
-    if (!s.fits(kCrashes, c)) continue;
-    const std::int32_t wr = s.weapon_rating(c);
-    gain[c] = cs.skill_boost(s.skill(), 2, s.level(), wr, 1) - wr;
-  }
+  // the share of the weapon's rating added
+  const PerColumn<std::int32_t> gain = s.each_fitting(kCrashes, [&](Column c) { return s.weapon_rating_gain(2, c); });
   s.add(groups({attack_block(attack), lines({"Atk-Rtg 1h: " + num(static_cast<std::int64_t>(s.rating(OneHand)) + gain.one),
                                              "Atk-Rtg 2h: " + num(static_cast<std::int64_t>(s.rating(TwoHand)) + gain.two)})}));
 }
@@ -139,51 +117,48 @@ void bone_crush(Slot& s) {
 
 void destroyer(Slot& s) {
   const Pairs attack = s.per_fitting(kDestroyer, [&](Column, const Pair& b) { return s.boost(1, 3, b); });
-  PerColumn<std::int32_t> crit;
-  for (Column c : kColumns)
-    if (s.fits(kDestroyer, c)) crit[c] = s.I(2);
+  const PerColumn<std::int32_t> crit = s.each_fitting(kDestroyer, [&](Column) { return s.I(2); });
   s.add(groups({attack_block(attack),
                 critical_block(s.critical(OneHand), crit.one, s.critical(TwoHand), crit.two)}));
 }
 
 // Cyclone Strike adds twice its "aAP" range (such as "120-150") to one boosted hit.
 void cyclone_strike(Slot& s) {
-  const std::string range = s.T(2);
-  const std::int32_t lo = skill_int_of_text(left_chars(range, 3));
-  const std::int32_t hi = skill_int_of_text(right_chars(range, 3));
+  const Range r = s.range(2, 3, 3);
   s.add(attack_block(s.per_fitting(kCyclone, [&](Column, const Pair& b) {
     const Pair hit = s.boost(1, 1, b);
-    return Pair{hit.min + 2 * lo, hit.max + 2 * hi};
+    return Pair{hit.min + 2 * r.lo, hit.max + 2 * r.hi};
   })));
 }
 
 void boost_health(Slot& s) {
   const std::string v = s.T(1);
   s.add("Add to HP: " + v);
-  const std::int32_t hp = skill_int_of_text(v);
-  s.state().final_hp += hp;
-  s.state().final_hp_2 += hp;
+  add_to_both(s.state(), kHP, skill_int_of_text(v));
 }
+
+// The slots in the order the report handles them.
+constexpr SlotRow kFighterSlots[] = {
+    {tier(1, 1), kHiddenUsage, melee_mastery, melee_mastery_at_zero},
+    {tier(1, 2), kHiddenUsage, fire_attribute},
+    {tier(4, 2), kHiddenUsage, beserker},
+    {tier(3, 1), kHiddenUsage, concentration},
+    {tier(1, 3), 4, raving},
+    {tier(1, 4), 3, impact},
+    {tier(2, 1), 3, triple_impact},
+    {tier(2, 2), 3, brutal_swing},
+    {tier(2, 3), kHiddenUsage, roar},
+    {tier(2, 4), 3, rage_of_zecram},
+    {tier(3, 2), 3, avenging_crash},
+    {tier(3, 3), kHiddenUsage, swift_axe},
+    {tier(3, 4), 3, bone_crush},
+    {tier(4, 1), 3, destroyer},
+    {tier(4, 3), 5, cyclone_strike},
+    {tier(4, 4), kHiddenUsage, boost_health},
+};
 
 }  // namespace
 
-void fighter_report(ReportRun& run) {
-  run.slot(tier(1, 1), kHiddenUsage, melee_mastery, [](Slot& s) { s.state().fighter_skill_value = 0; });
-  run.slot(tier(1, 2), kHiddenUsage, fire_attribute);
-  run.slot(tier(4, 2), kHiddenUsage, beserker);
-  run.slot(tier(3, 1), kHiddenUsage, concentration);
-  run.slot(tier(1, 3), 4, raving);
-  run.slot(tier(1, 4), 3, impact);
-  run.slot(tier(2, 1), 3, triple_impact);
-  run.slot(tier(2, 2), 3, brutal_swing);
-  run.slot(tier(2, 3), kHiddenUsage, roar);
-  run.slot(tier(2, 4), 3, rage_of_zecram);
-  run.slot(tier(3, 2), 3, avenging_crash);
-  run.slot(tier(3, 3), kHiddenUsage, swift_axe);
-  run.slot(tier(3, 4), 3, bone_crush);
-  run.slot(tier(4, 1), 3, destroyer);
-  run.slot(tier(4, 3), 5, cyclone_strike);
-  run.slot(tier(4, 4), kHiddenUsage, boost_health);
-}
+void fighter_report(ReportRun& run) { run.slots(kFighterSlots); }
 
 }  // namespace brennick::skills

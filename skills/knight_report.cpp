@@ -221,23 +221,29 @@ void divine_piercing(Slot& s) {
 
 }  // namespace
 
-void knight_report(ReportRun& run) {
-  run.slot(tier(3, 1), kHiddenUsage, sword_mastery);
-  run.slot(tier(1, 3), kHiddenUsage, physical_training);
-  run.slot(tier(2, 4), kHiddenUsage, drastic_spirit);
-  run.slot(tier(4, 3), kHiddenUsage, gods_bless);
-  run.slot(tier(3, 2), kHiddenUsage, divine_shield);
-  run.slot(tier(4, 2), kHiddenUsage, godly_shield);
-  run.slot(tier(1, 1), 3, sword_blast);
-  run.slot(tier(1, 2), kHiddenUsage, holy_body);
-  run.slot(tier(1, 4), 3, double_crash);
-  run.slot(tier(2, 1), kHiddenUsage, holy_valor);
-  run.slot(tier(2, 2), 3, brandish);
-  run.slot(tier(2, 3), 3, piercing);
-  run.slot(tier(3, 3), kHiddenUsage, holy_incantion);
-  run.slot(tier(3, 4), 4, grand_cross);
-  run.slot(tier(4, 1), kHiddenUsage, sword_of_justice);
-  run.slot(tier(4, 4), kHiddenUsage, divine_piercing);
-}
+namespace {
+
+const SlotRow kKnightSlots[] = {
+    {tier(3, 1), kHiddenUsage, sword_mastery},
+    {tier(1, 3), kHiddenUsage, physical_training},
+    {tier(2, 4), kHiddenUsage, drastic_spirit},
+    {tier(4, 3), kHiddenUsage, gods_bless},
+    {tier(3, 2), kHiddenUsage, divine_shield},
+    {tier(4, 2), kHiddenUsage, godly_shield},
+    {tier(1, 1), 3, sword_blast},
+    {tier(1, 2), kHiddenUsage, holy_body},
+    {tier(1, 4), 3, double_crash},
+    {tier(2, 1), kHiddenUsage, holy_valor},
+    {tier(2, 2), 3, brandish},
+    {tier(2, 3), 3, piercing},
+    {tier(3, 3), kHiddenUsage, holy_incantion},
+    {tier(3, 4), 4, grand_cross},
+    {tier(4, 1), kHiddenUsage, sword_of_justice},
+    {tier(4, 4), kHiddenUsage, divine_piercing},
+};
+
+}  // namespace
+
+void knight_report(ReportRun& run) { run.slots(kKnightSlots); }
 
 }  // namespace brennick::skills

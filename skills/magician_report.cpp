@@ -13,10 +13,6 @@ namespace {
 
 constexpr WeaponSet kSpell{WandStaff};
 
-// dot_extra entries of the Magician's summons.
-constexpr std::size_t kDancingSwordDot = 5;
-constexpr std::size_t kFireElementalDot = 6;
-
 struct Range {
   std::int32_t lo = 0, hi = 0;
 };
@@ -141,7 +137,7 @@ void dancing_sword(Slot& s) {
                 "Duration: " + s.T(3)}));
   const std::int64_t hits = s.level() <= 4 ? 12 : s.level() <= 8 ? 15 : 20;
   const std::int64_t sum = static_cast<std::int64_t>(ice.lo) + st.weap_min_pow + ice.hi + st.weap_max_pow;
-  s.state().dot_extra[kDancingSwordDot] = s.on() ? floor_of(static_cast<ext>(sum * hits) / 2) : 0;
+  s.state().dot_extra[kDancingSwordDamage] = s.on() ? floor_of(static_cast<ext>(sum * hits) / 2) : 0;
 }
 
 // Fire Elemental's own power; 22 hits a minute while it is summoned.
@@ -149,7 +145,7 @@ void fire_elemental(Slot& s) {
   const Range r = fire_wave_split(s.T(1));
   s.add(groups({lines({"Atk-Pow: " + num(r.lo) + " - " + num(r.hi), "Atk-Rtg: " + s.T(2), "HP: " + s.T(3)}),
                 "Duration: 360"}));
-  s.state().dot_extra[kFireElementalDot] =
+  s.state().dot_extra[kFireElementalDamage] =
       s.on() ? floor_of(static_cast<ext>((static_cast<std::int64_t>(r.lo) + r.hi) * 22) / 2) : 0;
 }
 
@@ -164,23 +160,29 @@ void meteorite(Slot& s) { s.add(attack_block(spell(s, meteorite_split(s.T(1)), 3
 
 }  // namespace
 
-void magician_report(ReportRun& run) {
-  run.slot(tier(3, 3), kHiddenUsage, spirit_elemental, [](Slot& s) { s.state().magician_skill_value = 0; });
-  run.slot(tier(2, 1), kHiddenUsage, mental_mastery);
-  run.slot(tier(1, 1), kHiddenUsage, agony);
-  run.slot(tier(1, 2), 2, fire_bolt);
-  run.slot(tier(1, 3), kHiddenUsage, zenith);
-  run.slot(tier(1, 4), 4, fireball);
-  run.slot(tier(2, 2), 4, watornado);
-  run.slot(tier(2, 3), kHiddenUsage, enchant_weapon);
-  run.slot(tier(2, 4), 3, death_ray);
-  run.slot(tier(3, 1), kHiddenUsage, energy_shield);
-  run.slot(tier(3, 2), 3, diatrophism);
-  run.slot(tier(3, 4), kHiddenUsage, dancing_sword, [](Slot& s) { s.state().dot_extra[kDancingSwordDot] = 0; });
-  run.slot(tier(4, 1), kHiddenUsage, fire_elemental, [](Slot& s) { s.state().dot_extra[kFireElementalDot] = 0; });
-  run.slot(tier(4, 2), 3, fire_wave);
-  run.slot(tier(4, 3), kHiddenUsage, distortion);
-  run.slot(tier(4, 4), 3, meteorite);
-}
+namespace {
+
+const SlotRow kMagicianSlots[] = {
+    {tier(3, 3), kHiddenUsage, spirit_elemental, [](Slot& s) { s.state().magician_skill_value = 0; }},
+    {tier(2, 1), kHiddenUsage, mental_mastery},
+    {tier(1, 1), kHiddenUsage, agony},
+    {tier(1, 2), 2, fire_bolt},
+    {tier(1, 3), kHiddenUsage, zenith},
+    {tier(1, 4), 4, fireball},
+    {tier(2, 2), 4, watornado},
+    {tier(2, 3), kHiddenUsage, enchant_weapon},
+    {tier(2, 4), 3, death_ray},
+    {tier(3, 1), kHiddenUsage, energy_shield},
+    {tier(3, 2), 3, diatrophism},
+    {tier(3, 4), kHiddenUsage, dancing_sword, clear_pet<kDancingSwordDamage>},
+    {tier(4, 1), kHiddenUsage, fire_elemental, clear_pet<kFireElementalDamage>},
+    {tier(4, 2), 3, fire_wave},
+    {tier(4, 3), kHiddenUsage, distortion},
+    {tier(4, 4), 3, meteorite},
+};
+
+}  // namespace
+
+void magician_report(ReportRun& run) { run.slots(kMagicianSlots); }
 
 }  // namespace brennick::skills

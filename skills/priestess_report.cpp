@@ -12,9 +12,6 @@ namespace {
 
 constexpr WeaponSet kWand{WandStaff};
 
-// The dot_extra entry of Summon Muspell.
-constexpr std::size_t kMuspellDot = 8;
-
 struct Range {
   std::int32_t lo = 0, hi = 0;
 };
@@ -203,33 +200,39 @@ void summon_muspell(Slot& s) {
     default: break;
   }
   if (s.on()) {
-    st.dot_extra[kMuspellDot] = floor_of(static_cast<ext>(hits * (static_cast<std::int64_t>(r.lo) + r.hi)) / 2);
+    st.dot_extra[kMuspellDamage] = floor_of(static_cast<ext>(hits * (static_cast<std::int64_t>(r.lo) + r.hi)) / 2);
     st.final_blk = m1;
     st.final_blk_2 = m2;
   } else {
-    st.dot_extra[kMuspellDot] = 0;
+    st.dot_extra[kMuspellDamage] = 0;
   }
 }
 
 }  // namespace
 
-void priestess_report(ReportRun& run) {
-  run.slot(tier(2, 1), kHiddenUsage, meditation);
-  run.slot(tier(1, 1), 2, heal);
-  run.slot(tier(1, 2), 2, holy_bolt);
-  run.slot(tier(1, 3), 3, multi_spark);
-  run.slot(tier(1, 4), 3, holy_mind);
-  run.slot(tier(2, 2), 4, divine_lightning);
-  run.slot(tier(2, 3), kHiddenUsage, holy_reflection);
-  run.slot(tier(2, 4), 3, grand_healing);
-  run.slot(tier(3, 1), 2, vigor_ball);
-  run.slot(tier(3, 2), 2, resurrection);
-  run.slot(tier(3, 3), 3, extinction);
-  run.slot(tier(3, 4), kHiddenUsage, vitual_life);
-  run.slot(tier(4, 1), 3, glacial_spike);
-  run.slot(tier(4, 2), kHiddenUsage, regeneration_field);
-  run.slot(tier(4, 3), 4, chain_lightning);
-  run.slot(tier(4, 4), kHiddenUsage, summon_muspell, [](Slot& s) { s.state().dot_extra[kMuspellDot] = 0; });
-}
+namespace {
+
+const SlotRow kPriestessSlots[] = {
+    {tier(2, 1), kHiddenUsage, meditation},
+    {tier(1, 1), 2, heal},
+    {tier(1, 2), 2, holy_bolt},
+    {tier(1, 3), 3, multi_spark},
+    {tier(1, 4), 3, holy_mind},
+    {tier(2, 2), 4, divine_lightning},
+    {tier(2, 3), kHiddenUsage, holy_reflection},
+    {tier(2, 4), 3, grand_healing},
+    {tier(3, 1), 2, vigor_ball},
+    {tier(3, 2), 2, resurrection},
+    {tier(3, 3), 3, extinction},
+    {tier(3, 4), kHiddenUsage, vitual_life},
+    {tier(4, 1), 3, glacial_spike},
+    {tier(4, 2), kHiddenUsage, regeneration_field},
+    {tier(4, 3), 4, chain_lightning},
+    {tier(4, 4), kHiddenUsage, summon_muspell, clear_pet<kMuspellDamage>},
+};
+
+}  // namespace
+
+void priestess_report(ReportRun& run) { run.slots(kPriestessSlots); }
 
 }  // namespace brennick::skills

@@ -100,6 +100,47 @@ double round_abs(long double value) { return round2(static_cast<ext>(stored(valu
 
 std::int32_t floor_of(long double value) { return saturate_i32(std::floor(value)); }
 
+std::int32_t pet_per_minute(std::int32_t lo, std::int32_t hi, std::int32_t hits) {
+  const std::int64_t total = (std::int64_t{lo} + hi) * hits;
+  // Floor division: the sum is never negative for the catalog's ranges, but
+  // a negative one must not round toward zero.
+  return saturate_i32(static_cast<ext>(total >= 0 ? total / 2 : (total - 1) / 2));
+}
+
+// --- state values ----------------------------------------------------------------------
+
+Pairs attack_power(const CalcState& s) {
+  Pairs p;
+  for (Column c : kColumns) p[c] = {at(s, kAtkMin, c), at(s, kAtkMax, c)};
+  return p;
+}
+
+void set_attack_power(CalcState& s, Column c, const Pair& p) {
+  at(s, kAtkMin, c) = p.min;
+  at(s, kAtkMax, c) = p.max;
+}
+
+void set_attack_power(CalcState& s, const Pairs& p) {
+  for (Column c : kColumns) set_attack_power(s, c, p[c]);
+}
+
+Pairs raised_by(const Pairs& p, std::int32_t amount) {
+  Pairs out;
+  for (Column c : kColumns) out[c] = {p[c].min + amount, p[c].max + amount};
+  return out;
+}
+
+// --- ranges ------------------------------------------------------------------------------
+
+Range split_range(std::string_view text, Chars left, Chars right) {
+  Range r;
+  r.lo_text = std::string(left_chars(text, left.of(text.size())));
+  r.hi_text = std::string(right_chars(text, right.of(text.size())));
+  r.lo = skill_int_of_text(r.lo_text);
+  r.hi = skill_int_of_text(r.hi_text);
+  return r;
+}
+
 // --- slot operations -----------------------------------------------------------------
 
 void show_level_req(Sheet& sheet, Ctl label, int slot_number, int level) {
@@ -149,8 +190,16 @@ CalcSkill Slot::calc_skill() const {
   return CalcSkill(ctx);
 }
 
+const CalcState& Slot::cstate() const { return run_.calc().state; }
+
 std::string Slot::T(int row) const { return skill_value_text(skill_, row, level_); }
-std::string Slot::T(int skill, int row, int level) const { return skill_value_text(skill, row, level); }
+std::string Slot::T(int row, std::string_view erase) const { return T(skill_, row, level_, erase); }
+std::string Slot::T(int skill, int row, int level, std::string_view erase) const {
+  if (erase.empty()) return skill_value_text(skill, row, level);
+  return skill_value_text(skill, row, level, erase, "", cstate().locale_decimal_comma == 1);
+}
+int Slot::character_level() const { return run_.calc().sheet.value(Ctl::stat_level); }
+int Slot::stat(Ctl field) const { return run_.calc().sheet.value(field); }
 long double Slot::F(int row) const { return calc_skill().fraction(skill_, row, level_); }
 std::int32_t Slot::I(int row) const { return calc_skill().integer(skill_, row, level_); }
 
@@ -158,10 +207,15 @@ int Slot::weapon(Column c) const {
   return run_.calc().sheet.row(c == OneHand ? Ctl::Select_weapon : Ctl::Select_weapon_2);
 }
 
-Pairs Slot::base() const {
-  const CalcState& s = run_.calc().state;
-  return {{s.final_atkpow_min, s.final_atkpow_max}, {s.final_atkpow_min_2, s.final_atkpow_max_2}};
+Pairs Slot::base() const { return attack_power(cstate()); }
+
+Pairs Slot::base_without_orb() const {
+  Pairs p = base();
+  for (Column c : kColumns) p[c] = {p[c].min - at(kOrbMin, c), p[c].max - at(kOrbMax, c)};
+  return p;
 }
+
+Pair Slot::weapon_power(Column c) const { return {at(kWeaponMin, c), at(kWeaponMax, c)}; }
 
 Pair Slot::boost(int row, std::int32_t times, const Pair& of) const {
   const CalcSkill cs = calc_skill();
@@ -175,21 +229,47 @@ Pair Slot::boost_by_count(int fraction_row, int count_row, const Pair& of) const
 }
 
 Pairs Slot::per_fitting(const WeaponSet& set, const std::function<Pair(Column, const Pair&)>& f) const {
-  const Pairs b = base();
+  return per_fitting(set, base(), f);
+}
+
+Pairs Slot::per_fitting(const WeaponSet& set, const Pairs& from,
+                        const std::function<Pair(Column, const Pair&)>& f) const {
   Pairs out;
   for (Column c : kColumns)
-    if (fits(set, c)) out[c] = f(c, b[c]);
+    if (fits(set, c)) out[c] = f(c, from[c]);
   return out;
 }
 
-std::int32_t Slot::rating(Column c) const {
-  return c == OneHand ? run_.calc().state.final_rtg : run_.calc().state.final_rtg_2;
+PerColumn<std::int32_t> Slot::each_fitting(const WeaponSet& set, const std::function<std::int32_t(Column)>& f) const {
+  PerColumn<std::int32_t> out;
+  for (Column c : kColumns)
+    if (fits(set, c)) out[c] = f(c);
+  return out;
 }
-std::int32_t Slot::critical(Column c) const {
-  return c == OneHand ? run_.calc().state.final_crit : run_.calc().state.final_crit_2;
+
+Pairs Slot::spell_pairs(const WeaponSet& set, const Range& r, std::int32_t hits, bool add_spirit) const {
+  const CalcSkill cs = calc_skill();
+  return per_fitting(set, [&](Column c, const Pair&) {
+    const Pair w = weapon_power(c);
+    return Pair{cs.spirit_boost(r.lo + w.min, hits, true, add_spirit),
+                cs.spirit_boost(r.hi + w.max, hits, false, add_spirit)};
+  });
 }
-std::int32_t Slot::weapon_rating(Column c) const {
-  return c == OneHand ? run_.calc().state.weap_rtg : run_.calc().state.weap_rtg_2;
+
+Pairs Slot::plain_pairs(const WeaponSet& set, const Range& r) const {
+  return per_fitting(set, [&](Column c, const Pair&) {
+    const Pair w = weapon_power(c);
+    return Pair{r.lo + w.min, r.hi + w.max};
+  });
+}
+
+std::int32_t Slot::weapon_rating_gain(int row, Column c) const {
+  const std::int32_t wr = weapon_rating(c);
+  return calc_skill().skill_boost(skill_, row, level_, wr, 1) - wr;
+}
+
+void Slot::pet(DotExtra entry, std::int32_t per_minute) {
+  state().dot_extra[static_cast<std::size_t>(entry)] = on() ? per_minute : 0;
 }
 
 // --- ReportRun -------------------------------------------------------------------------
@@ -233,6 +313,14 @@ void ReportRun::slot(int slot_index, int usage_row, const SlotBody& body, const 
   calc_.sheet.set_text(controls.info, box);
 }
 
+void ReportRun::slots(std::span<const SlotRow> table) {
+  for (const SlotRow& row : table) {
+    SlotBody at_zero;
+    if (row.at_zero) at_zero = row.at_zero;
+    slot(row.slot, row.usage_row, row.body, at_zero);
+  }
+}
+
 // Classes whose report is not built yet: every box stays empty; the kind
 // pictures follow the kind table and the switches, and active slots show
 // the usage of their skill's "MP" row. No state is changed.
@@ -252,17 +340,7 @@ void Calculator::Calc_skills() {
   const int c = class_row();
   if (c < 0 || c >= kClassCount) return;  // no class: the boxes keep their texts
   skills::ReportRun run(*this);
-  if (c == Fighter) {
-    skills::fighter_report(run);
-  } else if (c == Knight) {
-    skills::knight_report(run);
-  } else if (c == Magician) {
-    skills::magician_report(run);
-  } else if (c == Priestess) {
-    skills::priestess_report(run);
-  } else {
-    skills::report_not_built_yet(run);
-  }
+  skills::kClassReports[c](run);
 }
 
 }  // namespace brennick

@@ -4,33 +4,16 @@
 #include <string>
 
 #include "engine/calculator.h"
-#include "engine/startup.h"
 #include "skills/report_framework.h"
+#include "tests/unit/report_fixture.h"
 
 using namespace brennick;
 using namespace brennick::skills;
 
 namespace {
 
-const std::string kCrlf = "\r\n";
-
-struct Fighter_ {
-  Fighter_() : calc(NumberFormat::point(), {&dialogs, nullptr, nullptr}) {
-    start_sheet(calc);
-    calc.sheet.set_row(Ctl::Select_class, Fighter);
-  }
-  void level(int slot, int l) { calc.sheet.set_value(slot_controls(slot).level, l); }
-  void weapons(int one, int two) {
-    calc.sheet.set_row(Ctl::Select_weapon, one);
-    calc.sheet.set_row(Ctl::Select_weapon_2, two);
-  }
-  void base(int min, int max) {
-    calc.state.final_atkpow_min = calc.state.final_atkpow_min_2 = min;
-    calc.state.final_atkpow_max = calc.state.final_atkpow_max_2 = max;
-  }
-  std::string box(int slot) const { return calc.sheet.text(slot_controls(slot).info); }
-  SilentDialogs dialogs;
-  Calculator calc;
+struct Fighter_ : ReportFixture {
+  Fighter_() : ReportFixture(Fighter) {}
 };
 
 }  // namespace

@@ -7,19 +7,17 @@
 #include "engine/calculator.h"
 #include "engine/startup.h"
 #include "skills/report_framework.h"
+#include "tests/unit/report_fixture.h"
 
 using namespace brennick;
 using namespace brennick::skills;
 
 namespace {
 
-struct Fixture {
-  Fixture() : calc(NumberFormat::point(), {&dialogs, nullptr, nullptr}) { start_sheet(calc); }
-  SilentDialogs dialogs;
-  Calculator calc;
+// No class selected.
+struct Fixture : ReportFixture {
+  Fixture() : ReportFixture(-1) {}
 };
-
-const std::string kCrlf = "\r\n";
 
 }  // namespace
 
@@ -165,3 +163,150 @@ TEST(ReportFramework, ClassesNotBuiltYetShowKindsAndUsageOnly) {
   EXPECT_FALSE(f.calc.sheet[slot_controls(tier(1, 2)).mana].visible);
 }
 
+
+TEST(ReportFramework, StateValuesPerColumnThroughOneTable) {
+  CalcState s;
+  s.final_rtg = 500;
+  s.final_rtg_2 = 600;
+  s.final_abs = 12.5;
+  s.final_eva = 7;
+  EXPECT_EQ(at(s, kRating, OneHand), 500);
+  EXPECT_EQ(at(s, kRating, TwoHand), 600);
+  add_to_both(s, kRating, 25);
+  EXPECT_EQ(s.final_rtg, 525);
+  EXPECT_EQ(s.final_rtg_2, 625);
+  add_to_both(s, kAbsorption, -6);
+  EXPECT_DOUBLE_EQ(s.final_abs, 6.5);
+  EXPECT_DOUBLE_EQ(s.final_abs_2, -6.0);
+  // The evasion is one value for both columns.
+  at(s, kEvasion, TwoHand) = 14;
+  EXPECT_EQ(s.final_eva, 14);
+  set_both(s, kBlock, PerColumn<std::int32_t>{10, 20});
+  EXPECT_EQ(s.final_blk, 10);
+  EXPECT_EQ(s.final_blk_2, 20);
+  for (Column c : kColumns) at(s, kMpRegen, c) = 2.5;
+  EXPECT_DOUBLE_EQ(s.final_mp_regen_2, 2.5);
+  // Every value of the table reaches its own member.
+  at(s, kCritical, TwoHand) = 3;
+  at(s, kDefence, OneHand) = 4;
+  at(s, kHP, TwoHand) = 5;
+  at(s, kMP, OneHand) = 6;
+  at(s, kStamina, TwoHand) = 8;
+  EXPECT_EQ(s.final_crit_2, 3);
+  EXPECT_EQ(s.final_def, 4);
+  EXPECT_EQ(s.final_hp_2, 5);
+  EXPECT_EQ(s.final_mp, 6);
+  EXPECT_EQ(s.final_stm_2, 8);
+}
+
+TEST(ReportFramework, AttackPowerPairs) {
+  CalcState s;
+  set_attack_power(s, {{100, 120}, {200, 240}});
+  EXPECT_EQ(s.final_atkpow_min, 100);
+  EXPECT_EQ(s.final_atkpow_max_2, 240);
+  set_attack_power(s, TwoHand, {1, 2});
+  EXPECT_EQ(s.final_atkpow_min_2, 1);
+  EXPECT_EQ(s.final_atkpow_max, 120);
+  EXPECT_EQ(raised_by(attack_power(s), 7), (Pairs{{107, 127}, {8, 9}}));
+}
+
+TEST(ReportFramework, RangesSplitByCharacterCounts) {
+  const Range falcon = split_range("10-36", 2, 2);
+  EXPECT_EQ(falcon.lo, 10);
+  EXPECT_EQ(falcon.hi, 36);
+  // "Left(r, 1) if r has 4 characters, else Left(r, 2)".
+  const Chars lo = Chars::if_length(4, 1, 2);
+  EXPECT_EQ(split_range("3-20", lo, 2).lo, 3);
+  EXPECT_EQ(split_range("11-48", lo, 2).lo, 11);
+  // "Right(r, 2) if r has 5 characters, else Right(r, 3)".
+  const Chars hi = Chars::if_length(5, 2, 3);
+  EXPECT_EQ(split_range("50-75", 2, hi).hi, 75);
+  EXPECT_EQ(split_range("95-120", 2, hi).hi, 120);
+  // "Left(t, 3) if the length is above 6, else Left(t, 2)".
+  const Chars above = Chars::above_length(6, 3, 2);
+  EXPECT_EQ(split_range("100-130", above, 3).lo, 100);
+  EXPECT_EQ(split_range("90-130", above, 3).lo, 90);
+  // The texts are kept as they are read.
+  const Range one = split_range("3-4", 1, 1);
+  EXPECT_EQ(one.lo_text, "3");
+  EXPECT_EQ(one.hi_text, "4");
+  EXPECT_EQ(Range::zero().lo, 0);
+  EXPECT_EQ(Range::zero().hi_text, "0");
+  // A split that lands on the dash is not a number.
+  EXPECT_THROW(split_range("5-27", 2, 2), ConversionError);
+}
+
+TEST(ReportFramework, PetsPerMinute) {
+  EXPECT_EQ(pet_per_minute(10, 36, kPetHits), 506);
+  EXPECT_EQ(pet_per_minute(40, 70, 8), 440);
+  EXPECT_EQ(pet_per_minute(94, 115, 15), 1567);  // floor of 1567.5
+  EXPECT_EQ(pet_per_minute(0, 0, kPetHits), 0);
+}
+
+TEST(ReportFramework, SlotPiecesForEveryClass) {
+  // Pike Wind (Pikeman tier1_1, skill 33) at level 1: "3-20+lv/5".
+  ReportFixture f(Pikeman);
+  f.level(tier(1, 1), 1);
+  f.stat(Ctl::stat_level, 52);
+  ReportRun run(f.calc);
+  run.slot(tier(1, 1), 3, [&](Slot& s) {
+    EXPECT_EQ(s.T(1), "3-20+lv/5");
+    EXPECT_EQ(s.T(1, "+lv/5"), "3-20");
+    EXPECT_EQ(s.T(65, 1, 1, "+lv/5"), "4-20");
+    EXPECT_EQ(s.character_level(), 52);
+    const Range r = split_range(s.T(1, "+lv/5"), Chars::if_length(4, 1, 2), 2);
+    EXPECT_EQ(r.lo, 3);
+    EXPECT_EQ(r.hi, 20);
+  });
+}
+
+TEST(ReportFramework, SpellPairsOnSpiritBoost) {
+  // Fireball (Magician tier1_4, skill 100) at level 1, "16-40", with a Wand
+  // of 20 - 30 in the 1h column and Spirit 100.
+  ReportFixture f(Magician);
+  f.level(tier(1, 4), 1);
+  f.weapons(WandStaff, Sword);
+  f.weapon_power(20, 30);
+  f.stat(Ctl::stat_spirit, 100);
+  constexpr WeaponSet kWand{WandStaff};
+  Pairs plain, spell, no_spirit, with_elemental;
+  ReportRun run(f.calc);
+  const auto body = [&](Slot& s) {
+    const Range r = s.range(1, 2, 2);
+    plain = s.plain_pairs(kWand, r);
+    spell = s.spell_pairs(kWand, r, 1);
+    no_spirit = s.spell_pairs(kWand, r, 1, false);
+  };
+  run.slot(tier(1, 4), 4, body);
+  EXPECT_EQ(plain, (Pairs{{36, 70}, {0, 0}}));
+  EXPECT_EQ(spell, (Pairs{{48, 95}, {0, 0}}));  // + Spirit div 8, + Spirit div 4
+  EXPECT_EQ(no_spirit, (Pairs{{36, 70}, {0, 0}}));
+  // With Spirit Elemental's 0.10: 48 + 4 and 95 + 9.
+  f.st().magician_skill_value = 0.10;
+  run.slot(tier(1, 4), 4, [&](Slot& s) { with_elemental = s.spell_pairs(kWand, s.range(1, 2, 2), 1); });
+  EXPECT_EQ(with_elemental, (Pairs{{52, 104}, {0, 0}}));
+  // Three hits multiply each end.
+  run.slot(tier(1, 4), 4, [&](Slot& s) { with_elemental = s.spell_pairs(kWand, s.range(1, 2, 2), 3); });
+  EXPECT_EQ(with_elemental.one, (Pair{156, 312}));
+}
+
+TEST(ReportFramework, PetEntriesFollowTheSwitch) {
+  ReportFixture f(Archer);
+  f.level(tier(2, 2), 1);
+  f.st().dot_extra[kFalconDamage] = 99;
+  ReportRun run(f.calc);
+  run.slot(tier(2, 2), kHiddenUsage, [](Slot& s) { s.pet(kFalconDamage, 506); });
+  EXPECT_EQ(f.st().dot_extra[kFalconDamage], 0) << "switched off";
+  f.on(tier(2, 2));
+  run.slot(tier(2, 2), kHiddenUsage, [](Slot& s) { s.pet(kFalconDamage, 506); });
+  EXPECT_EQ(f.st().dot_extra[kFalconDamage], 506);
+  f.level(tier(2, 2), 0);
+  ReportRun at_zero(f.calc);
+  at_zero.slot(tier(2, 2), kHiddenUsage, {}, clear_pet<kFalconDamage>);
+  EXPECT_EQ(f.st().dot_extra[kFalconDamage], 0);
+}
+
+TEST(ReportFramework, OneReportPerClass) {
+  for (int c = 0; c < kClassCount; ++c) EXPECT_NE(kClassReports[c], nullptr) << kClassNames[c];
+  EXPECT_EQ(kClassReports[Fighter], &fighter_report);
+}
