@@ -1,6 +1,7 @@
 #include "base/number_text.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +21,16 @@ struct Digits {
 
 Digits significant_digits(long double value, int sig) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*Le", sig - 1, fabsl(value));
+  const long double a = fabsl(value);
+  const double as_double = static_cast<double>(a);
+  if (static_cast<long double>(as_double) == a) {
+    // Most values are doubles (the stored values of the game): their exact
+    // decimal expansion, correctly rounded, is what printf gives as well.
+    const auto r = std::to_chars(buf, buf + sizeof buf - 1, as_double, std::chars_format::scientific, sig - 1);
+    *r.ptr = '\0';
+  } else {
+    std::snprintf(buf, sizeof buf, "%.*Le", sig - 1, a);
+  }
   Digits d;
   const char* p = buf;
   for (; *p && *p != 'e'; ++p)
@@ -35,7 +45,11 @@ void strip_trailing_zeros(std::string& s) {
 
 }  // namespace
 
-std::string int_text(std::int64_t value) { return std::to_string(value); }
+std::string int_text(std::int64_t value) {
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, r.ptr);
+}
 
 bool is_int_text(std::string_view text) {
   std::size_t i = 0;
@@ -120,6 +134,9 @@ bool is_real_text(std::string_view text, const NumberFormat& fmt) {
 std::string format_general(long double value, const NumberFormat& fmt) {
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  // Whole numbers below 10^15 print as plain integers: the general format
+  // gives them no separator, no exponent and no trailing zeros.
+  if (fabsl(value) < 1e15L && value == std::trunc(value)) return int_text(static_cast<std::int64_t>(value));
   Digits d = significant_digits(value, 15);
   std::string sign = value < 0 ? "-" : "";
   std::string out;

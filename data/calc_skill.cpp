@@ -1,5 +1,6 @@
 #include "data/calc_skill.h"
 
+#include <array>
 #include <cmath>
 
 #include "base/evaluation.h"
@@ -66,8 +67,26 @@ std::string CalcSkill::text(int skill, int row, int level) const {
 }
 
 long double CalcSkill::fraction(int skill, int row, int level) const {
-  return ext_of_text(skill_value_text(skill, row, level, ".", ",", ctx_.locale_decimal_comma, catalog_),
-                     ctx_.format);
+  // The catalog never changes: where the locale flag and the separator
+  // agree, a text reads as the same value every time, so each is read once.
+  constexpr int kCells = kPseudoSkill * kSkillRowCount * kSkillLevelCount;
+  struct Cache {
+    std::array<long double, kCells> value{};
+    std::array<bool, kCells> known{};
+  };
+  static Cache cache;
+  const bool cacheable = &catalog_ == &skill_catalog() && ctx_.locale_decimal_comma == ctx_.format.decimal_comma() &&
+                         skill >= 1 && skill <= kPseudoSkill && row >= 1 && row <= kSkillRowCount && level >= 1 &&
+                         level <= kSkillLevelCount;
+  const int cell = cacheable ? ((skill - 1) * kSkillRowCount + (row - 1)) * kSkillLevelCount + (level - 1) : 0;
+  if (cacheable && cache.known[static_cast<std::size_t>(cell)]) return cache.value[static_cast<std::size_t>(cell)];
+  const long double v =
+      ext_of_text(skill_value_text(skill, row, level, ".", ",", ctx_.locale_decimal_comma, catalog_), ctx_.format);
+  if (cacheable) {
+    cache.value[static_cast<std::size_t>(cell)] = v;
+    cache.known[static_cast<std::size_t>(cell)] = true;
+  }
+  return v;
 }
 
 std::int32_t CalcSkill::integer(int skill, int row, int level) const {

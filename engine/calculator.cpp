@@ -182,7 +182,19 @@ void Calculator::AppException(const std::string& owner, const std::string& detai
 
 void Calculator::get_data_from_fields() {
   for (const IntBox& b : kIntBoxes) state.*b.value = int_of_text(sheet.text(b.box));
-  for (const RealBox& b : kRealBoxes) state.*b.value = real_of_text(sheet.text(b.box), format_);
+  parsed_real_boxes_.resize(std::size(kRealBoxes));
+  for (std::size_t i = 0; i < std::size(kRealBoxes); ++i) {
+    const RealBox& b = kRealBoxes[i];
+    ParsedBox& parsed = parsed_real_boxes_[i];
+    const std::string& text = sheet.text(b.box);
+    if (!parsed.valid || parsed.text != text) {
+      parsed.valid = false;
+      parsed.value = real_of_text(text, format_);  // a text that is no number throws here, every pass
+      parsed.text = text;
+      parsed.valid = true;
+    }
+    state.*b.value = parsed.value;
+  }
 }
 
 void Calculator::class_setup() {

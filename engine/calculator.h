@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/vocabulary.h"
 #include "engine/calc_state.h"
@@ -118,6 +119,14 @@ class Calculator {
   NumberFormat format_;
   Services services_;
   Pass pass_;
+  // The decimal equipment boxes as last read: a box is read again only
+  // when its text has changed.
+  struct ParsedBox {
+    std::string text;
+    double value = 0;
+    bool valid = false;
+  };
+  std::vector<ParsedBox> parsed_real_boxes_;
   bool events_attached_ = true;  // handlers are attached from the start
   std::uint64_t passes_ = 0;
 };

@@ -10,9 +10,9 @@ const ClassReport kClassReports[kClassCount] = {
     pikeman_report,         // Pikeman
     mechanician_report,     // Mechanician
     atalanta_report,        // Atalanta
-    report_not_built_yet,   // Knight
-    report_not_built_yet,   // Magician
-    report_not_built_yet,   // Priestess
+    knight_report,          // Knight
+    magician_report,        // Magician
+    priestess_report,       // Priestess
 };
 
 }  // namespace brennick::skills

@@ -326,17 +326,6 @@ void ReportRun::slots(std::span<const SlotRow> table) {
   }
 }
 
-// Classes whose report is not built yet: every box stays empty; the kind
-// pictures follow the kind table and the switches, and active slots show
-// the usage of their skill's "MP" row. No state is changed.
-void report_not_built_yet(ReportRun& run) {
-  for (int i = 0; i < kSlotCount; ++i) {
-    const int skill = skill_number(run.class_no(), i);
-    const int usage = slot_kind(run.class_no(), i) == SlotKind::Active ? mp_row_of(skill) : kHiddenUsage;
-    run.slot(i, usage, {});
-  }
-}
-
 }  // namespace brennick::skills
 
 namespace brennick {

@@ -225,6 +225,7 @@ class Slot {
   Slot(ReportRun& run, int slot_index, int skill, int level);
 
   int index() const { return index_; }
+  ReportRun& run() const { return run_; }
   int skill() const { return skill_; }
   int level() const { return level_; }
   // The timed skill's switch (skill_on of the slot).
@@ -354,15 +355,15 @@ class ReportRun {
   std::vector<int> levels_;
 };
 
-// The class reports, one file each. A class whose report is not built yet
-// runs `report_not_built_yet`, which leaves every report box empty and only
-// shows the kind pictures and usage labels.
+// The class reports, one file each.
 void fighter_report(ReportRun& run);
 void archer_report(ReportRun& run);
 void pikeman_report(ReportRun& run);
 void mechanician_report(ReportRun& run);
 void atalanta_report(ReportRun& run);
-void report_not_built_yet(ReportRun& run);
+void knight_report(ReportRun& run);
+void magician_report(ReportRun& run);
+void priestess_report(ReportRun& run);
 
 // The report of each class, by class row (class_reports.cpp).
 using ClassReport = void (*)(ReportRun&);
