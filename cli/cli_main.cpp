@@ -3,6 +3,8 @@
 //   brennick-cli eval [--locale point|comma] [BUILD.brk]
 //                     [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
 //   brennick-cli catalog --json
+//   brennick-cli browse KIND [--kind K] [--class N] [--row R] [--json]
+//   brennick-cli skills CLASS TIER [--json]
 //
 // eval starts from the sheet as the window shows it after start-up, loads
 // BUILD as "Load Character" would, applies each --set and --click in order
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "buildfile/build_file.h"
+#include "cli/browse_command.h"
 #include "cli/cli_actions.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
@@ -29,7 +32,9 @@ int usage(const std::string& problem) {
   std::cerr << "brennick-cli: " << problem << "\n"
             << "usage: brennick-cli eval [--locale point|comma] [BUILD.brk]\n"
             << "                         [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]\n"
-            << "       brennick-cli catalog --json\n";
+            << "       brennick-cli catalog --json\n"
+            << "       brennick-cli browse KIND [--kind K] [--class N] [--row R] [--locale point|comma] [--json]\n"
+            << "       brennick-cli skills CLASS TIER [--locale point|comma] [--json]\n";
   return 2;
 }
 
@@ -140,6 +145,8 @@ int main(int argc, char** argv) {
   try {
     if (command == "eval") return eval(args, argv[0]);
     if (command == "catalog") return print_catalog(args);
+    if (command == "browse") return browse_command(args);
+    if (command == "skills") return skills_command(args);
   } catch (const std::exception& e) {
     std::cerr << "brennick-cli: " << e.what() << "\n";
     return 1;

@@ -7,6 +7,8 @@ cli="${1:-$here/../../build/bin/brennick-cli}"
 for case in "$here"/*.args; do
   name="$(basename "$case" .args)"
   mapfile -t args < "$case"
-  (cd "$here" && "$cli" eval "${args[@]}" --json > "$here/$name.expected.json") || [ $? -eq 1 ]
+  command=(eval "${args[@]}")
+  case "${args[0]:-}" in browse|skills) command=("${args[@]}") ;; esac
+  (cd "$here" && "$cli" "${command[@]}" --json > "$here/$name.expected.json") || [ $? -eq 1 ]
   echo "wrote $name.expected.json"
 done
