@@ -34,6 +34,8 @@ class Calculator {
 
   const NumberFormat& format() const { return format_; }
   Dialogs& dialogs() { return *services_.dialogs; }
+  // The windows told the chosen class (null: none), when they exist after the calculator.
+  void set_class_listener(ClassListener* classes) { services_.classes = classes; }
 
   // --- user actions ---------------------------------------------------------
   // Each changes the control as the user would and runs what that change

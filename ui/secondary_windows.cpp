@@ -4,10 +4,14 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 #include "engine/calculator.h"
 #include "engine/image_files.h"
+#include "ui/item_browser_window.h"
+#include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/skill_info_window.h"
 
 namespace brennick {
 namespace {
@@ -38,7 +42,68 @@ void set_up_window(QWidget* w, SecondaryWindow window) {
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
 }
 
+std::optional<BrowserKind> browser_of(SecondaryWindow window) {
+  switch (window) {
+    case SecondaryWindow::Armors: return BrowserKind::Armor;
+    case SecondaryWindow::Robes: return BrowserKind::Robe;
+    case SecondaryWindow::Shields: return BrowserKind::Shield;
+    case SecondaryWindow::Orbs: return BrowserKind::Orb;
+    case SecondaryWindow::Armlets: return BrowserKind::Armlets;
+    case SecondaryWindow::Gaunts: return BrowserKind::Gaunts;
+    case SecondaryWindow::Boots: return BrowserKind::Boots;
+    case SecondaryWindow::Weapons: return BrowserKind::Weapon;
+    case SecondaryWindow::Rings: return BrowserKind::Ring;
+    case SecondaryWindow::Amulets: return BrowserKind::Amulet;
+    case SecondaryWindow::Sheltoms: return BrowserKind::Sheltom;
+    default: return std::nullopt;
+  }
+}
+
+SecondaryWindow window_of(ClassListener::Window w) {
+  using W = ClassListener::Window;
+  switch (w) {
+    case W::Amulets: return SecondaryWindow::Amulets;
+    case W::Armlets: return SecondaryWindow::Armlets;
+    case W::Boots: return SecondaryWindow::Boots;
+    case W::Gaunts: return SecondaryWindow::Gaunts;
+    case W::Rings: return SecondaryWindow::Rings;
+    case W::Sheltoms: return SecondaryWindow::Sheltoms;
+    case W::Weapons: return SecondaryWindow::Weapons;
+    case W::Skills: return SecondaryWindow::Skills;
+    case W::Robes: return SecondaryWindow::Robes;
+    case W::Orbs: return SecondaryWindow::Orbs;
+    case W::Shields: return SecondaryWindow::Shields;
+    case W::Armors: return SecondaryWindow::Armors;
+  }
+  return SecondaryWindow::Skills;
+}
+
+// Sets the class choice of a browser (which refills its grid, as a click on
+// the choice does) or the class list of the skill window (tables unchanged).
+class ClassFollower : public QObject, public ClassListener {
+ public:
+  ClassFollower(Calculator& calc, const std::array<QWidget*, kSecondaryWindowCount>& windows, QObject* owner)
+      : QObject(owner), calc_(calc), windows_(windows) {
+    calc_.set_class_listener(this);
+  }
+  ~ClassFollower() override { calc_.set_class_listener(nullptr); }
+  void set_class(Window window, int row) override {
+    QWidget* w = windows_[static_cast<std::size_t>(window_of(window))];
+    if (auto* browser = qobject_cast<ItemBrowserWindow*>(w)) browser->set_class_row(row);
+    if (auto* skills = qobject_cast<SkillInfoWindow*>(w)) skills->set_class_row(row);
+  }
+
+ private:
+  Calculator& calc_;
+  std::array<QWidget*, kSecondaryWindowCount> windows_;
+};
+
 }  // namespace
+
+void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kSecondaryWindowCount>& windows,
+                              QObject* owner) {
+  new ClassFollower(calc, windows, owner);
+}
 
 const SecondaryWindowInfo& window_info(SecondaryWindow window) { return kInfo.at(static_cast<std::size_t>(window)); }
 
@@ -53,7 +118,15 @@ const std::array<SecondaryWindow, kSecondaryWindowCount>& all_secondary_windows(
 
 QWidget* create_secondary_window(SecondaryWindow window, Calculator& calc, QWidget* owner) {
   QWidget* w = nullptr;
-  if (window == SecondaryWindow::About) {
+  // After an error went to the application's handler, the main window shows it.
+  auto report = [owner] {
+    if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
+  };
+  if (auto browser = browser_of(window)) {
+    w = new ItemBrowserWindow(*browser, calc, owner, report);
+  } else if (window == SecondaryWindow::Skills) {
+    w = new SkillInfoWindow(calc, owner, report);
+  } else if (window == SecondaryWindow::About) {
     w = new AboutWindow(calc.state.app_dir, owner);
   } else {
     // Not filled yet: an empty window under its name.

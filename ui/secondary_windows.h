@@ -48,6 +48,12 @@ const std::array<SecondaryWindow, kSecondaryWindowCount>& all_secondary_windows(
 // The windows that are still to be filled come up as empty named windows.
 QWidget* create_secondary_window(SecondaryWindow window, Calculator& calc, QWidget* owner);
 
+// Lets the item browsers and the skill window follow the class chosen in
+// the main window (`windows` indexed by SecondaryWindow), for as long as
+// `owner` lives.
+void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kSecondaryWindowCount>& windows,
+                              QObject* owner);
+
 // The About window: modal, the program's picture on the left, its name and
 // version on the right, a Close button.
 class AboutWindow : public QWidget {
