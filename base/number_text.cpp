@@ -223,4 +223,9 @@ std::string format_grouped(long double value, const NumberFormat& fmt) {
   return (negative ? "-" : "") + out;
 }
 
+std::string display_res(std::int8_t first, std::int8_t second) {
+  if (first == second) return " " + int_text(first);
+  return int_text(first) + " - " + int_text(second);
+}
+
 }  // namespace brennick

@@ -66,4 +66,8 @@ std::string format_grouped(long double value, const NumberFormat& fmt);
 // Decimal text of an integer.
 std::string int_text(std::int64_t value);
 
+// A value that may be a range, as the item browsers show it: a blank and the
+// value when both ends are equal, otherwise "first - second".
+std::string display_res(std::int8_t first, std::int8_t second);
+
 }  // namespace brennick

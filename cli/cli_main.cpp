@@ -18,6 +18,8 @@ constexpr AddCommand kCommands[] = {
     add_catalog_command,
     add_aging_odds_command,
     add_patch_command,
+    add_browse_command,
+    add_skills_command,
 };
 
 std::string executable_dir(const char* argv0) {

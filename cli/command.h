@@ -24,5 +24,7 @@ void add_eval_command(CLI::App& program, CommandContext& context);
 void add_catalog_command(CLI::App& program, CommandContext& context);
 void add_aging_odds_command(CLI::App& program, CommandContext& context);
 void add_patch_command(CLI::App& program, CommandContext& context);
+void add_browse_command(CLI::App& program, CommandContext& context);
+void add_skills_command(CLI::App& program, CommandContext& context);
 
 }  // namespace brennick::cli

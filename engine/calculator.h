@@ -41,6 +41,8 @@ class Calculator {
   const NumberFormat& format() const { return format_; }
   Dialogs& dialogs() { return *services_.dialogs; }
   ErrorLog* error_log() const { return services_.error_log; }
+  // The windows told the chosen class (null: none), when they exist after the calculator.
+  void set_class_listener(ClassListener* classes) { services_.classes = classes; }
 
   // True when a change of the control starts its handler now.
   bool attached(Ctl id) const;

@@ -9,11 +9,6 @@
 
 namespace brennick {
 
-std::string display_res(std::int8_t first, std::int8_t second) {
-  if (first == second) return " " + int_text(first);
-  return int_text(first) + " - " + int_text(second);
-}
-
 void Calculator::display_final_results() {
   const CalcState& s = state;
   auto integer = [&](Ctl label, std::int32_t value) { sheet.set_text(label, int_text(value)); };

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/number_text.h"
+
 namespace brennick {
 
-// A value that may be a range, as the item browsers show it: a blank and the
-// value when both ends are equal, otherwise "first - second".
-std::string display_res(std::int8_t first, std::int8_t second);
+// display_res (a value that may be a range) lives with the number texts.
 
 }  // namespace brennick

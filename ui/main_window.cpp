@@ -720,6 +720,7 @@ void MainWindow::create_secondary_windows() {
   windows_created_ = true;
   for (WindowId window : all_secondary_windows())
     windows_[static_cast<std::size_t>(window)] = create_secondary_window(window, calc_, this);
+  follow_main_window_class(calc_, windows_, this);
 }
 
 QWidget* MainWindow::secondary_window(WindowId window) const {

@@ -4,11 +4,14 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 #include "pipeline/planner.h"
 #include "engine/image_files.h"
+#include "ui/item_browser_window.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/skill_info_window.h"
 #include "ui/tool_windows.h"
 
 namespace brennick {
@@ -41,7 +44,49 @@ void set_up_window(QWidget* w, WindowId window) {
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
 }
 
+std::optional<BrowserKind> browser_of(WindowId window) {
+  switch (window) {
+    case WindowId::Armors: return BrowserKind::Armor;
+    case WindowId::Robes: return BrowserKind::Robe;
+    case WindowId::Shields: return BrowserKind::Shield;
+    case WindowId::Orbs: return BrowserKind::Orb;
+    case WindowId::Armlets: return BrowserKind::Armlets;
+    case WindowId::Gaunts: return BrowserKind::Gaunts;
+    case WindowId::Boots: return BrowserKind::Boots;
+    case WindowId::Weapons: return BrowserKind::Weapon;
+    case WindowId::Rings: return BrowserKind::Ring;
+    case WindowId::Amulets: return BrowserKind::Amulet;
+    case WindowId::Sheltoms: return BrowserKind::Sheltom;
+    default: return std::nullopt;
+  }
+}
+
+// Sets the class choice of a browser (which refills its grid, as a click on
+// the choice does) or the class list of the skill window (tables unchanged).
+class ClassFollower : public QObject, public ClassListener {
+ public:
+  ClassFollower(Calculator& calc, const std::array<QWidget*, kWindowCount>& windows, QObject* owner)
+      : QObject(owner), calc_(calc), windows_(windows) {
+    calc_.set_class_listener(this);
+  }
+  ~ClassFollower() override { calc_.set_class_listener(nullptr); }
+  void set_class(WindowId window, int row) override {
+    QWidget* w = windows_[static_cast<std::size_t>(window)];
+    if (auto* browser = qobject_cast<ItemBrowserWindow*>(w)) browser->set_class_row(row);
+    if (auto* skills = qobject_cast<SkillInfoWindow*>(w)) skills->set_class_row(row);
+  }
+
+ private:
+  Calculator& calc_;
+  std::array<QWidget*, kWindowCount> windows_;
+};
+
 }  // namespace
+
+void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kWindowCount>& windows,
+                              QObject* owner) {
+  new ClassFollower(calc, windows, owner);
+}
 
 const SecondaryWindowInfo& window_info(WindowId window) { return kInfo.at(static_cast<std::size_t>(window)); }
 
@@ -56,7 +101,15 @@ const std::array<WindowId, kWindowCount>& all_secondary_windows() {
 
 QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* owner) {
   QWidget* w = nullptr;
-  if (window == WindowId::About) {
+  // After an error went to the application's handler, the main window shows it.
+  auto report = [owner] {
+    if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
+  };
+  if (auto browser = browser_of(window)) {
+    w = new ItemBrowserWindow(*browser, calc, owner, report);
+  } else if (window == WindowId::Skills) {
+    w = new SkillInfoWindow(calc, owner, report);
+  } else if (window == WindowId::About) {
     w = new AboutWindow(calc.state.app_dir, owner);
   } else if (window == WindowId::Aging || window == WindowId::BmpPatcher) {
     ToolServices tools{&calc.dialogs(), calc.error_log(), calc.format(), calc.state.app_dir,

@@ -31,6 +31,12 @@ const std::array<WindowId, kWindowCount>& all_secondary_windows();
 // The windows that are still to be filled come up as empty named windows.
 QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* owner);
 
+// Lets the item browsers and the skill window follow the class chosen in
+// the main window (`windows` indexed by WindowId), for as long as
+// `owner` lives.
+void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kWindowCount>& windows,
+                              QObject* owner);
+
 // The About window: modal, the program's picture on the left, its name and
 // version on the right, a Close button.
 class AboutWindow : public QWidget {

@@ -20,6 +20,8 @@ fi
 for case in "${cases[@]}"; do
   name="$(basename "$case" .args)"
   mapfile -t args < "$case"
-  (cd "$here" && "$cli" eval "${args[@]}" --json > "$here/$name.expected.json") || [ $? -eq 1 ]
+  command=(eval "${args[@]}")
+  case "${args[0]:-}" in browse|skills) command=("${args[@]}") ;; esac
+  (cd "$here" && "$cli" "${command[@]}" --json > "$here/$name.expected.json") || [ $? -eq 1 ]
   echo "wrote $name.expected.json"
 done

@@ -106,7 +106,13 @@ std::string first_difference(const std::string& a, const std::string& b) {
 std::vector<fs::path> golden_cases() {
   std::vector<fs::path> out;
   for (const auto& e : fs::directory_iterator(fs::path(BRENNICK_SOURCE_DIR) / "tests" / "golden"))
-    if (e.path().extension() == ".args") out.push_back(e.path());
+    if (e.path().extension() == ".args") {
+      // Cases of the browse and skills commands hold no build.
+      std::ifstream in(e.path());
+      std::string first;
+      std::getline(in, first);
+      if (first != "browse" && first != "skills") out.push_back(e.path());
+    }
   std::sort(out.begin(), out.end());
   return out;
 }

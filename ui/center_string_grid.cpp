@@ -1,0 +1,138 @@
+#include "ui/center_string_grid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace brennick {
+namespace {
+
+constexpr int kCellPadding = 8;
+
+class CenteredCells : public QStyledItemDelegate {
+ public:
+  explicit CenteredCells(TCenterStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QPalette& pal = grid_->palette();
+    const bool fixed = index.row() < grid_->fixed_rows();
+    const bool selected = !fixed && (option.state & QStyle::State_Selected);
+    const QColor background = fixed      ? pal.color(QPalette::Button)
+                              : selected ? pal.color(QPalette::Highlight)
+                                         : pal.color(QPalette::Base);
+    const QColor text = fixed ? pal.color(QPalette::ButtonText)
+                              : selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text);
+    p->save();
+    p->setClipRect(option.rect);
+    p->fillRect(option.rect, background);
+    p->setPen(text);
+    p->setFont(option.font);
+    p->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    p->restore();
+  }
+
+ private:
+  TCenterStringGrid* grid_;
+};
+
+}  // namespace
+
+TCenterStringGrid::TCenterStringGrid(QWidget* parent) : QTableWidget(parent) {
+  setItemDelegate(new CenteredCells(this));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(4);
+  verticalHeader()->setMinimumSectionSize(4);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(true);
+  setWordWrap(false);
+  setFocusPolicy(Qt::StrongFocus);
+  connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
+    if (row >= fixed_rows_) emit row_clicked(row);
+  });
+}
+
+void TCenterStringGrid::set_layout(int columns, int rows, int fixed_rows, int row_height) {
+  clear();
+  setColumnCount(columns);
+  setRowCount(rows);
+  fixed_rows_ = fixed_rows;
+  verticalHeader()->setDefaultSectionSize(row_height);
+  for (int r = 0; r < rows; ++r) {
+    setRowHeight(r, row_height);
+    for (int c = 0; c < columns; ++c) {
+      auto* item = new QTableWidgetItem;
+      // The header rows take no selection.
+      item->setFlags(r < fixed_rows ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      setItem(r, c, item);
+    }
+  }
+}
+
+void TCenterStringGrid::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex at = indexAt(event->position().toPoint());
+  if (at.isValid() && at.row() < fixed_rows_) {
+    event->accept();
+    return;
+  }
+  QTableWidget::mousePressEvent(event);
+}
+
+QString TCenterStringGrid::cell(int column, int row) const {
+  const QTableWidgetItem* i = item(row, column);
+  return i ? i->text() : QString();
+}
+
+void TCenterStringGrid::set_cell(int column, int row, const QString& text) {
+  if (QTableWidgetItem* i = item(row, column)) i->setText(text);
+}
+
+int TCenterStringGrid::selected_row() const {
+  const auto rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+  return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void TCenterStringGrid::select_row(int row) {
+  if (row < fixed_rows_ || row >= rowCount()) return;
+  selectRow(row);
+}
+
+void TCenterStringGrid::fit_columns(int total_width) {
+  const QFontMetrics fm(font());
+  QList<int> widths;
+  int sum = 0;
+  for (int c = 0; c < columnCount(); ++c) {
+    int w = kCellPadding;
+    for (int r = 0; r < rowCount(); ++r) w = std::max(w, fm.horizontalAdvance(cell(c, r)) + kCellPadding);
+    widths << w;
+    sum += w;
+  }
+  const int inner = total_width - 2 * frameWidth();
+  const int extra = columnCount() > 0 && inner > sum ? (inner - sum) / columnCount() : 0;
+  for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, widths[c] + extra);
+}
+
+int TCenterStringGrid::full_height() const {
+  int h = 2 * frameWidth();
+  for (int r = 0; r < rowCount(); ++r) h += rowHeight(r);
+  return h;
+}
+
+QStringList TCenterStringGrid::clipped_cells() const {
+  QStringList out;
+  const QFontMetrics fm(font());
+  for (int r = 0; r < rowCount(); ++r)
+    for (int c = 0; c < columnCount(); ++c)
+      if (fm.horizontalAdvance(cell(c, r)) > columnWidth(c) - 2)
+        out << QStringLiteral("%1 (%2,%3)").arg(cell(c, r)).arg(c).arg(r);
+  return out;
+}
+
+}  // namespace brennick

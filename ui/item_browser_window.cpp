@@ -1,0 +1,313 @@
+#include "ui/item_browser_window.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "assets/art.h"
+#include "data/weapon_tables.h"
+#include "engine/calculator.h"
+#include "engine/image_files.h"
+#include "ui/center_string_grid.h"
+#include "ui/picture_box.h"
+
+namespace brennick {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr int kMargin = 8;
+constexpr int kRowHeight = 15;
+constexpr int kLeftColumn = 196;
+constexpr int kWeaponLeftColumn = 340;  // the class and the type choice side by side
+
+QLabel* bold_label(const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  QFont f = l->font();
+  f.setBold(true);
+  l->setFont(f);
+  return l;
+}
+
+art::Icon resistance_icon(int i) {
+  static constexpr art::Icon icons[] = {art::Icon::ResistOrganic, art::Icon::ResistFlame, art::Icon::ResistIce,
+                                        art::Icon::ResistPoison, art::Icon::ResistLightning};
+  return icons[i];
+}
+
+}  // namespace
+
+ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report)
+    : QWidget(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)) {
+  if (owner) setFont(owner->font());
+  build();
+  fill_grid();
+}
+
+void ItemBrowserWindow::build() {
+  const BrowserInfo& info = browser_info(kind_);
+  const int width = info.client_width, height = info.client_height;
+
+  grid_ = new TCenterStringGrid(this);
+  grid_->setObjectName(QStringLiteral("StringGrid1"));
+  grid_->set_layout(info.columns, info.rows, 1, kRowHeight);
+  connect(grid_, &TCenterStringGrid::row_clicked, this, [this](int) { StringGrid1Click(); });
+
+  // Left column: the choices, the hint text, Reset and Close.
+  auto* left = new QWidget(this);
+  auto* lv = new QVBoxLayout(left);
+  lv->setContentsMargins(0, 0, 0, 0);
+  lv->setSpacing(4);
+  // The weapon window puts its two choices side by side.
+  auto* choices = new QHBoxLayout;
+  choices->setSpacing(6);
+  lv->addLayout(choices);
+  auto add_choice = [&](const QString& name, const QString& caption, const QString& hint,
+                        const std::vector<QString>& rows, int columns, QButtonGroup*& group) {
+    auto* box = new QGroupBox(caption, left);
+    box->setObjectName(name);
+    box->setToolTip(hint);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(6, 2, 6, 2);
+    g->setVerticalSpacing(0);
+    group = new QButtonGroup(box);
+    const int per_column = (static_cast<int>(rows.size()) + columns - 1) / columns;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+      auto* b = new QRadioButton(rows[static_cast<std::size_t>(r)], box);
+      group->addButton(b, r);
+      g->addWidget(b, r % per_column, r / per_column);
+    }
+    choices->addWidget(box, 0, Qt::AlignTop);
+  };
+  std::vector<QString> class_rows;
+  for (const std::string& c : info.class_rows) class_rows.push_back(QString::fromStdString(c));
+  add_choice(qs(info.class_choice_name), qs(info.class_choice_caption),
+             QStringLiteral("Choose a Class to see item regs for it."), class_rows, info.class_columns, classes_);
+  connect(classes_, &QButtonGroup::idClicked, this, [this](int row) {
+    choice_.class_row = row;
+    fill_grid();
+  });
+  if (kind_ == BrowserKind::Weapon) {
+    std::vector<QString> kinds;
+    for (int k = 0; k < kWeaponKindCount; ++k) kinds.push_back(qs(weapon_type_row(k)));
+    add_choice(QStringLiteral("Select_type"), QStringLiteral("Select a Type"), QStringLiteral("Select a weapon class."),
+               kinds, 2, types_);
+    types_->button(0)->setChecked(true);
+    connect(types_, &QButtonGroup::idClicked, this, [this](int k) {
+      choice_.weapon_kind = k;
+      fill_grid();
+    });
+  }
+  auto* click_text = new QLabel(qs(info.click_text), left);
+  click_text->setObjectName(QStringLiteral("StaticText1"));
+  click_text->setWordWrap(true);
+  lv->addWidget(click_text);
+  lv->addStretch(1);
+  auto* buttons = new QHBoxLayout;
+  auto* reset = new QPushButton(QStringLiteral("Reset"), left);
+  reset->setObjectName(QStringLiteral("btn_reset"));
+  reset->setToolTip(QStringLiteral("reset the grid to see NS Regs of the Items."));
+  connect(reset, &QPushButton::clicked, this, [this] { btn_resetClick(); });
+  auto* close = new QPushButton(QStringLiteral("Close"), left);
+  close->setObjectName(qs(info.close_name));
+  close->setToolTip(qs(info.close_hint));
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  buttons->addWidget(reset);
+  buttons->addWidget(close);
+  lv->addLayout(buttons);
+
+  // The details panel.
+  auto* details = new QGroupBox(QStringLiteral("Details"), this);
+  details->setObjectName(QStringLiteral("GroupBox1"));
+  auto* dv = new QVBoxLayout(details);
+  dv->setContentsMargins(6, 2, 6, 4);
+  dv->setSpacing(2);
+  name_ = bold_label(QString(), details);
+  name_->setObjectName(QStringLiteral("lbl_name"));
+  labels_.insert(name_->objectName(), name_);
+  dv->addWidget(name_);
+  auto* body = new QHBoxLayout;
+  picture_ = new PictureBox(details);
+  picture_->setObjectName(QStringLiteral("Armor_pic"));
+  picture_->setFixedSize(64, 64);
+  body->addWidget(picture_, 0, Qt::AlignTop);
+  auto* fields = new QGridLayout;
+  fields->setHorizontalSpacing(6);
+  fields->setVerticalSpacing(1);
+  const std::vector<DetailField> list = detail_fields(kind_);
+  const int columns = list.size() > 8 ? 2 : 1;
+  const int per_column = (static_cast<int>(list.size()) + columns - 1) / columns;
+  for (int i = 0; i < static_cast<int>(list.size()); ++i) {
+    const DetailField& f = list[static_cast<std::size_t>(i)];
+    QLabel* caption = bold_label(QString::fromStdString(f.caption), details);
+    caption->setObjectName(QString::fromStdString(f.caption_name));
+    auto* value = new QLabel(details);
+    value->setObjectName(QString::fromStdString(f.value_name));
+    labels_.insert(caption->objectName(), caption);
+    labels_.insert(value->objectName(), value);
+    fields->addWidget(caption, i % per_column, 2 * (i / per_column));
+    fields->addWidget(value, i % per_column, 2 * (i / per_column) + 1);
+  }
+  for (int c = 0; c < columns; ++c) fields->setColumnStretch(2 * c + 1, 1);
+  body->addLayout(fields, 1);
+  dv->addLayout(body);
+  if (info.resistances) {
+    auto* res = new QHBoxLayout;
+    for (int i = 0; i < static_cast<int>(kResistanceFields.size()); ++i) {
+      const ResistanceField& f = kResistanceFields[static_cast<std::size_t>(i)];
+      auto* icon = new PictureBox(details);
+      icon->setObjectName(qs(f.icon_name));
+      icon->setToolTip(qs(f.hint));
+      icon->setFixedSize(32, 32);
+      icon->set_image(art::icon(resistance_icon(i)));
+      auto* value = new QLabel(details);
+      value->setObjectName(qs(f.value_name));
+      labels_.insert(value->objectName(), value);
+      res->addWidget(icon);
+      res->addWidget(value, 1);
+    }
+    dv->addLayout(res);
+  }
+  dv->addStretch(1);
+
+  // Geometry: the grid across the top, the choices and the details below.
+  // Column widths follow the widest texts of every class choice.
+  const int grid_width = width - 2 * kMargin;
+  fill_grid();
+  grid_->setGeometry(kMargin, kMargin, grid_width, grid_->full_height());
+  const int below = kMargin + grid_->full_height() + kMargin;
+  const int left_width = kind_ == BrowserKind::Weapon ? kWeaponLeftColumn : kLeftColumn;
+  left->setGeometry(kMargin, below, left_width, height - below - kMargin);
+  details->setGeometry(kMargin + left_width + kMargin, below - 4, width - left_width - 3 * kMargin,
+                       height - below - kMargin + 4);
+  fit_grid_columns(grid_width);
+}
+
+void ItemBrowserWindow::fit_grid_columns(int width) {
+  // The widest requirement texts come with a class chosen; measure them all.
+  // When they do not fit, the grid's font gets smaller, down to 8 pixels.
+  const BrowserChoice keep = choice_;
+  const int classes = static_cast<int>(browser_info(kind_).class_rows.size());
+  const int kinds = kind_ == BrowserKind::Weapon ? kWeaponKindCount : 1;
+  const int inner = width - 2 * grid_->frameWidth();
+  QList<int> widest;
+  for (;;) {
+    widest.clear();
+    for (int k = 0; k < kinds; ++k)
+      for (int c = -1; c < classes; ++c) {
+        choice_.class_row = c;
+        choice_.weapon_kind = kind_ == BrowserKind::Weapon ? k : keep.weapon_kind;
+        fill_grid();
+        grid_->fit_columns(0);
+        for (int col = 0; col < grid_->columnCount(); ++col) {
+          if (widest.size() <= col) widest << 0;
+          widest[col] = std::max(widest[col], grid_->columnWidth(col));
+        }
+      }
+    int sum = 0;
+    for (int w : widest) sum += w;
+    QFont f = grid_->font();
+    const int px = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    if (sum <= inner || px <= 8) break;
+    f.setPixelSize(px - 1);
+    grid_->setFont(f);
+  }
+  choice_ = keep;
+  fill_grid();
+  int sum = 0;
+  for (int w : widest) sum += w;
+  const int extra = sum < inner ? (inner - sum) / grid_->columnCount() : 0;
+  for (int col = 0; col < grid_->columnCount(); ++col) grid_->setColumnWidth(col, widest[col] + extra);
+}
+
+void ItemBrowserWindow::fill_grid() {
+  shown_ = brennick::fill_grid(kind_, choice_, calc_.format());
+  for (int r = 0; r < grid_->rowCount() && r < static_cast<int>(shown_.cells.size()); ++r)
+    for (int c = 0; c < grid_->columnCount(); ++c)
+      grid_->set_cell(c, r, QString::fromStdString(shown_.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+  for (const auto& [name, text] : shown_.labels)
+    if (QLabel* l = labels_.value(QString::fromStdString(name))) l->setText(QString::fromStdString(text));
+}
+
+void ItemBrowserWindow::StringGrid1Click() {
+  const int row = grid_->selected_row();
+  const std::optional<BrowserDetails> d = item_details(kind_, choice_, shown_, row, calc_.format());
+  if (!d) return;
+  // The picture first: when it cannot be read nothing else changes.
+  const std::string path = resolve_image(calc_.state.app_dir, d->picture);
+  QImageReader reader(QString::fromStdString(path));
+  const QImage image = reader.read();
+  if (image.isNull()) {
+    calc_.AppException(objectName().toStdString(), "Armor_pic",
+                       "Cannot read the picture " + path + ": " + reader.errorString().toStdString());
+    if (report_) report_();
+    return;
+  }
+  picture_->set_image(art::keyed(image));
+  show_details(*d);
+}
+
+void ItemBrowserWindow::show_details(const BrowserDetails& d) {
+  if (d.resistances)
+    for (std::size_t i = 0; i < kResistanceFields.size(); ++i)
+      if (QLabel* l = labels_.value(qs(kResistanceFields[i].value_name)))
+        l->setText(QString::fromStdString((*d.resistances)[i]));
+  name_->setText(QString::fromStdString(d.name));
+  for (const auto& [name, text] : d.labels)
+    if (QLabel* l = labels_.value(QString::fromStdString(name))) l->setText(QString::fromStdString(text));
+  picture_->setToolTip(QString::fromStdString(d.name));
+}
+
+void ItemBrowserWindow::btn_resetClick() { set_class_row(-1); }
+
+void ItemBrowserWindow::set_class_row(int row) {
+  if (row < 0 || row >= static_cast<int>(browser_info(kind_).class_rows.size())) {
+    row = -1;
+    classes_->setExclusive(false);
+    for (QAbstractButton* b : classes_->buttons()) b->setChecked(false);
+    classes_->setExclusive(true);
+  } else {
+    classes_->button(row)->setChecked(true);
+  }
+  choice_.class_row = row;
+  fill_grid();
+}
+
+void ItemBrowserWindow::set_weapon_kind(int kind) {
+  if (!types_ || !is_weapon_kind(kind)) return;
+  types_->button(kind)->setChecked(true);
+  choice_.weapon_kind = kind;
+  fill_grid();
+}
+
+void ItemBrowserWindow::click_row(int row) {
+  grid_->select_row(row);
+  StringGrid1Click();
+}
+
+QString ItemBrowserWindow::label_text(const QString& name) const {
+  const QLabel* l = labels_.value(name);
+  return l ? l->text() : QString();
+}
+
+QStringList ItemBrowserWindow::clipped_texts() const {
+  QStringList out = grid_->clipped_cells();
+  for (QLabel* l : findChildren<QLabel*>()) {
+    if (l->text().isEmpty() || l->wordWrap()) continue;
+    if (QFontMetrics(l->font()).horizontalAdvance(l->text()) > l->contentsRect().width())
+      out << l->objectName() + ": " + l->text();
+  }
+  for (QGroupBox* g : findChildren<QGroupBox*>())
+    if (QFontMetrics(g->font()).horizontalAdvance(g->title()) + 16 > g->width()) out << g->objectName();
+  for (QAbstractButton* b : findChildren<QAbstractButton*>())
+    if (b->sizeHint().width() > b->width()) out << b->objectName() + ": " + b->text();
+  return out;
+}
+
+}  // namespace brennick

@@ -1,0 +1,71 @@
+// One item browser window: the grid of an item table, the class choice (and
+// the weapon window's type choice), Reset, Close and the details panel of
+// the clicked row. The texts come from data/browser_contents; the window
+// only shows them. A picture that cannot be read goes to the application's
+// error handler and leaves the details panel as it was.
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "data/browser_contents.h"
+
+class QButtonGroup;
+class QLabel;
+
+namespace brennick {
+
+class Calculator;
+class PictureBox;
+class TCenterStringGrid;
+
+class ItemBrowserWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // `report` is called after an error went to the application's handler
+  // (the main window refreshes its status bar).
+  ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report = {});
+
+  BrowserKind kind() const { return kind_; }
+  TCenterStringGrid* grid() const { return grid_; }
+  const BrowserChoice& choice() const { return choice_; }
+
+  // Rebuilds every cell from the table and the choices.
+  void fill_grid();
+  // The details of the selected row (the grid's click).
+  void StringGrid1Click();
+  // No class, then fill_grid.
+  void btn_resetClick();
+  // The class choice set as a click on its row would (-1: none).
+  void set_class_row(int row);
+  // The weapon window's type choice (kinds 0 .. 7).
+  void set_weapon_kind(int kind);
+  // Selects a grid row and runs the click on it, as a mouse click would.
+  void click_row(int row);
+
+  // The text of a label of the window by name ("lbl_defense", "Label15").
+  QString label_text(const QString& name) const;
+  // Captions and labels whose text does not fit (empty when everything fits).
+  QStringList clipped_texts() const;
+
+ private:
+  void build();
+  void show_details(const BrowserDetails& d);
+  void fit_grid_columns(int width);
+
+  BrowserKind kind_;
+  Calculator& calc_;
+  std::function<void()> report_;
+  BrowserChoice choice_;
+  BrowserGrid shown_;
+  TCenterStringGrid* grid_ = nullptr;
+  QButtonGroup* classes_ = nullptr;
+  QButtonGroup* types_ = nullptr;
+  PictureBox* picture_ = nullptr;
+  QLabel* name_ = nullptr;
+  QHash<QString, QLabel*> labels_;
+};
+
+}  // namespace brennick
