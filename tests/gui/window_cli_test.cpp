@@ -8,12 +8,16 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QSpinBox>
 #include <QTextStream>
 #include <QtTest>
 
 #include "pipeline/planner.h"
 #include "engine/startup.h"
+#include "pipeline/user_action.h"
 #include "ui/main_window.h"
 
 using namespace brennick;
@@ -78,10 +82,60 @@ class WindowCliTest : public QObject {
     QVERIFY(compared > 60);
   }
 
+
+  // A build with clicks, entered through the core as the CLI does; then each
+  // tier page of the window must show the CLI's report texts, none cut at
+  // the side of its box. With BRENNICK_SHOT_DIR set, each page is saved as
+  // NAME_tierT.png there.
+  static void compare_report_pages(const QString& name) {
+    const QString dir = QStringLiteral(BRENNICK_SOURCE_DIR "/tests/golden/");
+    QFile args(dir + name + ".args");
+    QVERIFY(args.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QTextStream(&args).readAll().split('\n', Qt::SkipEmptyParts);
+    QFile expected_file(dir + name + ".expected.json");
+    QVERIFY(expected_file.open(QIODevice::ReadOnly));
+    const QJsonObject controls = QJsonDocument::fromJson(expected_file.readAll()).object()["controls"].toObject();
+
+    SilentDialogs dialogs;
+    Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(calc);
+    MainWindow w(calc);
+    w.show();
+    for (int i = 0; i + 1 < lines.size(); i += 2) {
+      QVERIFY(lines[i] == "--set" || lines[i] == "--click");
+      const auto action = parse_user_action(lines[i] == "--set", lines[i + 1].toStdString());
+      QVERIFY2(action && apply_user_action(calc, *action), qPrintable(lines[i + 1]));
+    }
+    w.refresh();
+    auto* tiers = w.findChild<QTabWidget*>(QStringLiteral("PageControl_skills"));
+    QVERIFY(tiers);
+    const QString shots = qEnvironmentVariable("BRENNICK_SHOT_DIR");
+    for (int t = 1; t <= 4; ++t) {
+      tiers->setCurrentIndex(t - 1);
+      QCoreApplication::processEvents();
+      for (int n = 1; n <= 4; ++n) {
+        const QString box = QStringLiteral("skill_info_%1_%2").arg(t).arg(n);
+        auto* memo = w.findChild<QPlainTextEdit*>(box);
+        QVERIFY2(memo, qPrintable("no box " + box));
+        QString expected = controls[box].toObject()["text"].toString();
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        while (expected.endsWith(QLatin1Char('\n'))) expected.chop(1);  // the box shows no empty last line
+        QCOMPARE(memo->toPlainText(), expected);
+        QVERIFY2(!memo->toPlainText().isEmpty(), qPrintable(box + " is empty at level 10"));
+        QCOMPARE(memo->horizontalScrollBar()->maximum(), 0);
+      }
+      if (!shots.isEmpty()) w.grab().save(shots + "/" + name + "_tier" + QString::number(t) + ".png");
+    }
+  }
  private slots:
   void knight_mid() { compare_build("knight_mid"); }
   void magician_high_both_columns() { compare_build("magician_high"); }
   void knight_mid_in_comma_locale() { compare_build("knight_mid_comma"); }
+  void archer_120_report_pages() { compare_report_pages("archer_120"); }
+  void mechanician_120_report_pages() { compare_report_pages("mechanician_120"); }
+  void priestess_120_report_pages() { compare_report_pages("skills_priestess_l120_on"); }
+  void magician_120_report_pages() { compare_report_pages("skills_magician_l120_on"); }
 };
 
 QTEST_MAIN(WindowCliTest)
