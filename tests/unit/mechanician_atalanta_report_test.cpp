@@ -225,3 +225,27 @@ TEST(AtalantaReport, SoulSuckerAtEveryLevel) {
                 "i wait for a comment here." + kCrlf);
   EXPECT_FALSE(f.usage_shown(tier(2, 3)));
 }
+
+// The worked examples: with an attack of 100, Fire Javelin shows 150 against
+// mutants (half again) and Twisted Javelin 130 against demons (row 0: 0.30).
+TEST(AtalantaReport, FireJavelinMutantAndTwistedJavelinDemonValues) {
+  ReportFixture f(Atalanta);
+  f.weapons(Javelin, Sword);
+  f.stat(Ctl::stat_level, 30);  // CL div 3 = 10
+  f.level(tier(2, 4), 1);       // "20-30+lv/3"
+  f.level(tier(2, 2), 1);       // +%tAP 0.16, +%wAR 0.10
+  f.base(70, 90);
+  f.run();
+  // a = 10 + 20 + 70, b = 90 + 10 + 30.
+  EXPECT_EQ(f.box(tier(2, 4)), crlf({"Atk-Pow 1h: 100 - 130", "to Mutant 1h: 150 - 195"}) + kCrlf);
+
+  ReportFixture t(Atalanta);
+  t.weapons(Javelin, Sword);
+  t.level(tier(2, 2), 1);
+  t.base(87, 87);  // 87 + floor(87 x 0.16) = 100
+  t.st().final_rtg = 500;
+  t.st().weap_rtg = 100;
+  t.run();
+  // Rating: 500 - 100 + (100 + floor(100 x 0.10)).
+  EXPECT_EQ(t.box(tier(2, 2)), crlf({"Atk-Pow 1h: 100 - 100", "to Demon 1h: 130 - 130", "", "Atk-Rtg 1h: 510"}) + kCrlf);
+}
