@@ -249,3 +249,41 @@ TEST(AtalantaReport, FireJavelinMutantAndTwistedJavelinDemonValues) {
   // Rating: 500 - 100 + (100 + floor(100 x 0.10)).
   EXPECT_EQ(t.box(tier(2, 2)), crlf({"Atk-Pow 1h: 100 - 100", "to Demon 1h: 130 - 130", "", "Atk-Rtg 1h: 510"}) + kCrlf);
 }
+
+// Great Smash adds its "+AP" to each end; Grand Smash boosts the base for two
+// hits. Both add their "+AR" to the rating of a fitting column; a column
+// without a fitting weapon shows 0 - 0 and a rating of 0, the bonus as given.
+TEST(MechanicianReport, GreatAndGrandSmashPerColumn) {
+  ReportFixture f(Mechanician);
+  f.weapons(Axe, Bow);
+  f.base(100, 200);
+  f.st().final_rtg = 500;
+  f.st().final_rtg_2 = 600;
+  f.level(tier(2, 1), 1);  // +AP 12, +AR 100
+  f.level(tier(3, 2), 1);  // +%tAP 0.30, +AR 45
+  f.run();
+  EXPECT_EQ(f.box(tier(2, 1)), crlf({"Atk-Pow 1h: 112 - 212", "Atk-Pow 2h: 0 - 0", "", "Atk-Rtg 1h: 600 (+100)",
+                                     "Atk-Rtg 2h: 0 (+100)"}) +
+                                   kCrlf);
+  const std::string grand = f.box(tier(3, 2));
+  EXPECT_NE(grand.find("Atk-Pow 2h: 0 - 0" + kCrlf + kCrlf), std::string::npos) << grand;
+  EXPECT_NE(grand.find("Atk-Rtg 1h: 545 (+45)" + kCrlf + "Atk-Rtg 2h: 0 (+45)"), std::string::npos) << grand;
+  EXPECT_EQ(grand.rfind("Atk-Pow 1h: ", 0), 0u);
+  EXPECT_NE(grand.rfind("Atk-Pow 1h: 100 - 200", 0), 0u) << "two boosted hits, not the base";
+  EXPECT_EQ(f.usage(tier(2, 1)), "0 / 0");  // no mana yet
+}
+
+// The usage label divides both mana pools by the skill's "MP" row: row 4 for
+// Split Javelin, row 3 for Extreme Rage.
+TEST(AtalantaReport, UsageLabelsUseTheMpRow) {
+  ReportFixture f(Atalanta);
+  f.weapons(Javelin, Sword);
+  f.level(tier(3, 1), 1);  // MP 23 (row 4)
+  f.level(tier(4, 2), 1);  // MP 34 (row 3)
+  f.st().final_mp = 1000;
+  f.st().final_mp_2 = 460;
+  f.run();
+  EXPECT_EQ(f.usage(tier(3, 1)), "43 / 20");
+  EXPECT_EQ(f.usage(tier(4, 2)), "29 / 13");
+  EXPECT_TRUE(f.usage_shown(tier(3, 1)));
+}
