@@ -64,18 +64,19 @@ Answer QtDialogs::warning_yes_no_abort(const std::string& text) {
 }
 
 std::optional<std::string> QtDialogs::open_file(const std::string& caption, const std::string& filter) {
-  QFileDialog dialog(parent_, QString::fromStdString(caption), folder_, qt_filter(filter));
+  // The open dialog starts in the program's folder every time.
+  QFileDialog dialog(parent_, QString::fromStdString(caption), initial_folder_, qt_filter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the chosen file need not exist
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const QString file = dialog.selectedFiles().constFirst();
-  folder_ = QFileInfo(file).absolutePath();
-  return file.toStdString();
+  return dialog.selectedFiles().constFirst().toStdString();
 }
 
 std::optional<std::string> QtDialogs::save_file(const std::string& caption, const std::string& filter,
                                                 const std::string& default_extension) {
-  QFileDialog dialog(parent_, QString::fromStdString(caption), folder_, qt_filter(filter));
+  // The save dialog starts where the last build was saved.
+  QFileDialog dialog(parent_, QString::fromStdString(caption), save_folder_.isEmpty() ? initial_folder_ : save_folder_,
+                     qt_filter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   QString suffix = QString::fromStdString(default_extension);
@@ -84,7 +85,7 @@ std::optional<std::string> QtDialogs::save_file(const std::string& caption, cons
   dialog.setSizeGripEnabled(true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString file = dialog.selectedFiles().constFirst();
-  folder_ = QFileInfo(file).absolutePath();
+  save_folder_ = QFileInfo(file).absolutePath();
   return file.toStdString();
 }
 

@@ -17,8 +17,9 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
   void set_parent(QWidget* parent) { parent_ = parent; }
-  // The folder the file dialogs open in until the user has chosen a file.
-  void set_initial_folder(const QString& folder) { folder_ = folder; }
+  // The program's folder: the open dialog always starts there, the save
+  // dialog until the user has saved a build elsewhere.
+  void set_initial_folder(const QString& folder) { initial_folder_ = folder; }
 
   void information(const std::string& text) override;
   Answer error_ok(const std::string& text) override;
@@ -33,7 +34,8 @@ class QtDialogs : public Dialogs {
 
  private:
   QPointer<QWidget> parent_;
-  QString folder_;
+  QString initial_folder_;
+  QString save_folder_;
 };
 
 }  // namespace brennick
