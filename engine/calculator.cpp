@@ -158,6 +158,13 @@ std::string Calculator::image_path(const std::string& name) const {
   return resolve_image(state.app_dir, name);
 }
 
+void Calculator::load_picture(Ctl box, const std::string& file) {
+  if (sheet[box].picture == file) return;
+  if (!file.empty() && !state.app_dir.empty() && !image_exists(state.app_dir, file))
+    throw std::runtime_error("Cannot open file \"" + image_path(file) + "\"");
+  sheet.set_picture(box, file);
+}
+
 // --- notifications -------------------------------------------------------------
 
 bool Calculator::attached(Ctl id) const {
@@ -202,7 +209,7 @@ void Calculator::class_setup() {
   if (c < 0) return;
   for (int k = 1; k <= 16; ++k) {
     const SlotControls& slot = slot_controls(k - 1);
-    sheet.set_picture(slot.icon, skill_picture(c, k - 1));
+    load_picture(slot.icon, skill_picture(c, k - 1));
     const std::string name = skill_name(c * 16 + k);
     sheet.set_text(slot.name, name);
     sheet.set_hint(slot.icon, name);

@@ -71,6 +71,11 @@ class Calculator {
 
   // Picture file under app_dir: app_dir + "/images/" + name.
   std::string image_path(const std::string& name) const;
+  // Loads a picture into a picture box, as the window will show it. A file
+  // that cannot be found under app_dir throws "Cannot open file ...", so the
+  // action ends through the application-wide handler and the box keeps what
+  // it showed. A box that already shows the file is not looked up again.
+  void load_picture(Ctl box, const std::string& file);
 
   // --- class rules, points and quests ----------------------------------------
   void Insert_start_values();

@@ -98,7 +98,7 @@ void Calculator::Reset() {
   state.skill_on.fill(0);
   state.cast_on_on.fill(0);
   for (int i = 0; i < 8; ++i) {
-    sheet.set_picture(cast_on_controls(i).stat_img, "off.bmp");
+    load_picture(cast_on_controls(i).stat_img, "off.bmp");
     sheet.set_text(cast_on_controls(i).label, "disabled");
   }
   for (int i = 0; i < 8; ++i) sheet.set_value(cast_on_controls(i).spin, 0);

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "data/item_tables.h"
-#include "engine/image_files.h"
 
 namespace brennick {
 namespace {
@@ -197,9 +196,7 @@ void write_slot(Calculator& calc, Ctl list, bool& changed) {
     if (sheet.text(box) != text) changed = true;
     sheet.set_text(box, std::move(text));
   }
-  if (!picture->empty() && !calc.state.app_dir.empty() && !image_exists(calc.state.app_dir, *picture))
-    throw std::runtime_error("Cannot open file \"" + calc.image_path(*picture) + "\"");
-  sheet.set_picture(info->picture, *picture);
+  calc.load_picture(info->picture, *picture);
   sheet.set_hint(info->picture, sheet.text(list));
 }
 

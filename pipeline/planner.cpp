@@ -53,8 +53,8 @@ void toggle_cast_on(Calculator& calc, Ctl sender) {
   const int i = cast_on_slot_of(sender);
   if (i < 0 || i == 2) return;  // slot 3 has no switch
   auto show = [&](int slot, bool on) {
+    calc.load_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
     state.cast_on_on[slot] = on ? 1 : 0;
-    sheet.set_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
     sheet.set_text(cast_on_controls(slot).label, on ? "enabled" : "disabled");
   };
   const bool on = state.cast_on_on[i] == 0;

@@ -16,7 +16,7 @@ void set_skill_type(Calculator& calc, int slot_index, int kind) {
                                     {"off.bmp", "This is a Timed skill and Disabled!"}};
   if (kind < 1 || kind > 4 || slot_index < 0 || slot_index >= 16) return;
   const Ctl img = slot_controls(slot_index).kind_img;
-  calc.sheet.set_picture(img, kKinds[kind - 1].picture);
+  calc.load_picture(img, kKinds[kind - 1].picture);
   calc.sheet.set_hint(img, kKinds[kind - 1].hint);
 }
 
