@@ -21,11 +21,5 @@ file(WRITE ${OUT}.tmp
 "    if (!e.name.empty() && e.name == name) return e.text;\n"
 "  return std::nullopt;\n"
 "}\n\n"
-"std::vector<std::string_view> embedded_table_names() {\n"
-"  std::vector<std::string_view> names;\n"
-"  for (const Entry& e : kEntries)\n"
-"    if (!e.name.empty()) names.push_back(e.name);\n"
-"  return names;\n"
-"}\n\n"
 "}  // namespace brennick\n")
 file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)
