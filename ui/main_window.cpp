@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -577,6 +578,16 @@ void MainWindow::apply(Ctl id) {
           else
             combo->addItem(rows[r]);
         }
+      }
+      if (shown != rows) {
+        // The popup is as wide as its longest row.
+        const QFontMetrics fm(combo->font());
+        int widest = 0;
+        for (const QString& r : rows) widest = qMax(widest, fm.horizontalAdvance(r));
+        if (is_weapon_kind_list(id)) widest += combo->iconSize().width() + 4;
+        const int frame = 2 * combo->view()->frameWidth() + 12;
+        const int scroll = combo->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        combo->view()->setMinimumWidth(widest + frame + scroll);
       }
       if (c.row < 0) combo->setPlaceholderText(text);
       if (combo->currentIndex() != c.row) combo->setCurrentIndex(c.row);

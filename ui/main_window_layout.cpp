@@ -122,7 +122,7 @@ constexpr Place kPlaces[] = {
     {C::stat_amu_HP, 74, 16, 58, 20},
     {C::stat_amu_MP, 74, 38, 58, 20},
     {C::stat_amu_regen, 74, 60, 58, 20},
-    {C::Select_amulet, 6, 88, 104, 21},
+    {C::Select_amulet, 6, 88, 128, 21},
     {C::img_set_amulet, 113, 88, 22, 22},
     {C::grp_rings, 147, 0, 220, 134},
     {C::Select_ring1, 6, 16, 178, 21},
@@ -280,10 +280,11 @@ Tables build() {
     t.places.emplace(s.level, QRect(3, y + 44, 40, 21));
     t.places.emplace(s.levelreg, QRect(0, y + 68, 46, 14));
     t.places.emplace(s.kind_img, QRect(15, y + 86, 16, 16));
-    t.places.emplace(s.mana, QRect(0, y + 106, 46, 14));
+    // Two lines under the kind picture, for usages of four digits each.
+    t.places.emplace(s.mana, QRect(0, y + 103, 46, 26));
     t.styles[s.name] = Bold | Underline;
     t.styles[s.levelreg] = Centre;
-    t.styles[s.mana] = Centre;
+    t.styles[s.mana] = Centre | Wrap;
   }
 
   // Buff slots.
@@ -303,15 +304,17 @@ Tables build() {
     int y = kFinalTop;
     for (const FinalRow& r : kFinalLeft) {
       const Ctl value = two ? r.two : r.one;
-      t.captions.push_back({panel, r.caption, QRect(6, y, 32, 14), r.caption_style, value});
-      t.places.emplace(value, QRect(38, y, 44, 14));
+      // Absorption has the row to itself: its value may run to the panel's edge.
+      const bool whole_row = r.one == C::Lbl_final_stat_abs;
+      t.captions.push_back({panel, r.caption, QRect(6, y, 30, 14), r.caption_style, value});
+      t.places.emplace(value, QRect(36, y, whole_row ? 111 : 39, 14));
       y += kFinalStep;
     }
     y = kFinalTop;
     for (const FinalRow& r : kFinalRight) {
       const Ctl value = two ? r.two : r.one;
       t.captions.push_back({panel, r.caption, QRect(84, y, 62, 14), static_cast<std::uint16_t>(r.caption_style | Centre), value});
-      t.places.emplace(value, QRect(80, y + kFinalStep, 68, 14));
+      t.places.emplace(value, QRect(75, y + kFinalStep, 74, 14));
       t.styles[value] = Centre;
       y += 2 * kFinalStep;
     }
@@ -335,8 +338,8 @@ Tables build() {
     int y = kDotTop;
     for (const DotRow& r : kDotRows) {
       const Ctl value = two ? r.two : r.one;
-      t.captions.push_back({group, r.caption, QRect(6, y, 72, 14), Bold, value});
-      t.places.emplace(value, QRect(78, y, 62, 14));
+      t.captions.push_back({group, r.caption, QRect(6, y, 68, 14), Bold, value});
+      t.places.emplace(value, QRect(74, y, 67, 14));
       const bool total = value == C::Lbl_dot_1h_4 || value == C::Lbl_dot_2h_4;
       t.styles[value] = static_cast<std::uint16_t>(total ? Right | Underline : Right);
       y += kDotStep;
