@@ -43,21 +43,6 @@ const ListInfo* info_of(Ctl list) {
 
 bool wears_robe(int class_no) { return class_no == Magician || class_no == Priestess; }
 
-int table_rows(Ctl list, bool robes) {
-  switch (list) {
-    case C::Select_Armor: return robes ? kRobeRows : kArmorRows;
-    case C::Select_Shield: return kShieldRows;
-    case C::Select_Orb: return kOrbRows;
-    case C::Select_Boots: return kBootsRows;
-    case C::Select_Gaunts: return kGauntsRows;
-    case C::Select_armlets: return kArmletRows;
-    case C::Select_amulet: return kAmuletRows;
-    case C::Select_ring1:
-    case C::Select_ring2: return kRingRows;
-    default: return 0;
-  }
-}
-
 // Row n of a table, or the all-zero item for row 0 (the caller has checked
 // that n is 0 or a row of the table).
 template <class R>
@@ -66,90 +51,128 @@ R item_or_zero(std::optional<R> (*lookup)(int), int n) {
   return lookup(n).value();
 }
 
-// The boxes of each slot, from the item's upper ends.
-SlotWrite slot_write(Ctl list, int n, bool robes, const NumberFormat& fmt) {
-  auto real = [&](double v) { return format_general(v, fmt); };
+// One box a selection writes, and its text from the item.
+template <class R>
+struct BoxFromItem {
+  Ctl box;
+  std::string (*text)(const R& item, const NumberFormat& fmt);
+};
+template <auto Member, class R>
+std::string int_of(const R& item, const NumberFormat&) {
+  return int_text(item.*Member);
+}
+template <auto Member, class R>
+std::string real_of(const R& item, const NumberFormat& fmt) {
+  return format_general(item.*Member, fmt);
+}
+template <class R>
+std::string one(const R&, const NumberFormat&) {
+  return "1";
+}
+
+// The boxes of each slot, in writing order, from the item's upper ends.
+constexpr BoxFromItem<ArmorR> kArmorBoxes[] = {
+    {C::stat_armor_def, &int_of<&ArmorR::def_hi>},
+    {C::stat_armor_abs, &real_of<&ArmorR::abs_hi>},
+    {C::stat_armor_spec_def, &int_of<&ArmorR::spec_def_hi>},
+    {C::stat_armor_spec_abs, &real_of<&ArmorR::spec_abs_hi>},
+};
+constexpr BoxFromItem<RobeR> kRobeBoxes[] = {
+    {C::stat_armor_def, &int_of<&RobeR::def_hi>},
+    {C::stat_armor_abs, &real_of<&RobeR::abs_hi>},
+    {C::stat_armor_spec_def, &int_of<&RobeR::spec_def_hi>},
+    {C::stat_armor_spec_abs, &real_of<&RobeR::spec_abs_hi>},
+    {C::stat_robe_regen, &real_of<&RobeR::mp_regen_hi>},
+};
+constexpr BoxFromItem<ShieldR> kShieldBoxes[] = {
+    {C::stat_shield_def, &int_of<&ShieldR::def_hi>},
+    {C::stat_shield_abs, &real_of<&ShieldR::abs_hi>},
+    {C::stat_shield_blk, &int_of<&ShieldR::blk_hi>},
+    {C::stat_shield_spec_def, &int_of<&ShieldR::spec_def_hi>},
+    {C::stat_shield_spec_abs, &real_of<&ShieldR::spec_abs_hi>},
+    {C::stat_shield_spec_blk, &int_of<&ShieldR::spec_blk>},
+};
+constexpr BoxFromItem<OrbR> kOrbBoxes[] = {
+    {C::stat_orb_def, &int_of<&OrbR::def_hi>},
+    {C::stat_orb_abs, &real_of<&OrbR::abs_hi>},
+    {C::stat_orb_MP, &int_of<&OrbR::mp_hi>},
+    {C::stat_orb_regen, &real_of<&OrbR::mp_regen_hi>},
+    {C::stat_orb_spec_abs, &real_of<&OrbR::spec_abs_hi>},
+};
+constexpr BoxFromItem<BootsR> kBootsBoxes[] = {
+    {C::stat_boots_def, &int_of<&BootsR::def_hi>},
+    {C::stat_boots_abs, &real_of<&BootsR::abs_hi>},
+    {C::stat_boots_spd, &real_of<&BootsR::spd_hi>},
+    {C::stat_boots_spec_abs, &real_of<&BootsR::spec_abs_hi>},
+    {C::stat_boots_spec_spd, &real_of<&BootsR::spec_spd_hi>},
+};
+constexpr BoxFromItem<GauntsR> kGauntsBoxes[] = {
+    {C::stat_gaunts_def, &int_of<&GauntsR::def_hi>},
+    {C::stat_gaunts_abs, &real_of<&GauntsR::abs_hi>},
+    {C::stat_gaunts_spec_def, &int_of<&GauntsR::spec_def_hi>},
+    {C::stat_gaunts_spec_abs, &real_of<&GauntsR::spec_abs_hi>},
+};
+constexpr BoxFromItem<ArmletR> kArmletBoxes[] = {
+    {C::stat_armlets_def, &int_of<&ArmletR::def_hi>},
+    {C::stat_armlets_rtg, &int_of<&ArmletR::rtg_hi>},
+    {C::stat_armlets_lvl, &one<ArmletR>},  // every row, row 0 included
+};
+constexpr BoxFromItem<AmuletR> kAmuletBoxes[] = {
+    {C::stat_amu_HP, &int_of<&AmuletR::hp_hi>},
+    {C::stat_amu_MP, &int_of<&AmuletR::mp_hi>},
+    {C::stat_amu_regen, &real_of<&AmuletR::regen_hi>},
+};
+constexpr BoxFromItem<RingsR> kRing1Boxes[] = {
+    {C::stat_rings_HP, &int_of<&RingsR::hp_hi>},
+    {C::stat_rings_STM, &int_of<&RingsR::stm_hi>},
+};
+constexpr BoxFromItem<RingsR> kRing2Boxes[] = {
+    {C::stat_rings_HP_2, &int_of<&RingsR::hp_hi>},
+    {C::stat_rings_STM_2, &int_of<&RingsR::stm_hi>},
+};
+
+template <auto Lookup, const auto& Boxes>
+SlotWrite write_from(int n, const NumberFormat& fmt) {
   SlotWrite w;
-  auto put = [&](Ctl box, std::string text) { w.boxes.emplace_back(box, std::move(text)); };
-  switch (list) {
-    case C::Select_Armor:
-      if (robes) {
-        const RobeR r = item_or_zero(&robe_row, n);
-        put(C::stat_armor_def, int_text(r.def_hi));
-        put(C::stat_armor_abs, real(r.abs_hi));
-        put(C::stat_armor_spec_def, int_text(r.spec_def_hi));
-        put(C::stat_armor_spec_abs, real(r.spec_abs_hi));
-        put(C::stat_robe_regen, real(r.mp_regen_hi));
-      } else {
-        const ArmorR a = item_or_zero(&armor_row, n);
-        put(C::stat_armor_def, int_text(a.def_hi));
-        put(C::stat_armor_abs, real(a.abs_hi));
-        put(C::stat_armor_spec_def, int_text(a.spec_def_hi));
-        put(C::stat_armor_spec_abs, real(a.spec_abs_hi));
-      }
-      break;
-    case C::Select_Shield: {
-      const ShieldR s = item_or_zero(&shield_row, n);
-      put(C::stat_shield_def, int_text(s.def_hi));
-      put(C::stat_shield_abs, real(s.abs_hi));
-      put(C::stat_shield_blk, int_text(s.blk_hi));
-      put(C::stat_shield_spec_def, int_text(s.spec_def_hi));
-      put(C::stat_shield_spec_abs, real(s.spec_abs_hi));
-      put(C::stat_shield_spec_blk, int_text(s.spec_blk));
-      break;
-    }
-    case C::Select_Orb: {
-      const OrbR o = item_or_zero(&orb_row, n);
-      put(C::stat_orb_def, int_text(o.def_hi));
-      put(C::stat_orb_abs, real(o.abs_hi));
-      put(C::stat_orb_MP, int_text(o.mp_hi));
-      put(C::stat_orb_regen, real(o.mp_regen_hi));
-      put(C::stat_orb_spec_abs, real(o.spec_abs_hi));
-      break;
-    }
-    case C::Select_Boots: {
-      const BootsR b = item_or_zero(&boots_row, n);
-      put(C::stat_boots_def, int_text(b.def_hi));
-      put(C::stat_boots_abs, real(b.abs_hi));
-      put(C::stat_boots_spd, real(b.spd_hi));
-      put(C::stat_boots_spec_abs, real(b.spec_abs_hi));
-      put(C::stat_boots_spec_spd, real(b.spec_spd_hi));
-      break;
-    }
-    case C::Select_Gaunts: {
-      const GauntsR g = item_or_zero(&gaunts_row, n);
-      put(C::stat_gaunts_def, int_text(g.def_hi));
-      put(C::stat_gaunts_abs, real(g.abs_hi));
-      put(C::stat_gaunts_spec_def, int_text(g.spec_def_hi));
-      put(C::stat_gaunts_spec_abs, real(g.spec_abs_hi));
-      break;
-    }
-    case C::Select_armlets: {
-      const ArmletR a = item_or_zero(&armlet_row, n);
-      put(C::stat_armlets_def, int_text(a.def_hi));
-      put(C::stat_armlets_rtg, int_text(a.rtg_hi));
-      put(C::stat_armlets_lvl, "1");  // every row, row 0 included
-      break;
-    }
-    case C::Select_amulet: {
-      const AmuletR a = item_or_zero(&amulet_row, n);
-      put(C::stat_amu_HP, int_text(a.hp_hi));
-      put(C::stat_amu_MP, int_text(a.mp_hi));
-      put(C::stat_amu_regen, real(a.regen_hi));
-      break;
-    }
-    case C::Select_ring1:
-    case C::Select_ring2: {
-      const RingsR r = item_or_zero(&ring_row, n);
-      const bool second = list == C::Select_ring2;
-      put(second ? C::stat_rings_HP_2 : C::stat_rings_HP, int_text(r.hp_hi));
-      put(second ? C::stat_rings_STM_2 : C::stat_rings_STM, int_text(r.stm_hi));
-      break;
-    }
-    default:
-      break;
-  }
+  const auto item = item_or_zero(Lookup, n);
+  for (const auto& b : Boxes) w.boxes.emplace_back(b.box, b.text(item, fmt));
   return w;
+}
+
+// Each list with its table: the armour list has two, by the class.
+struct SlotTable {
+  Ctl list;
+  bool robes;
+  int rows;
+  SlotWrite (*write)(int n, const NumberFormat& fmt);
+};
+constexpr SlotTable kSlotTables[] = {
+    {C::Select_Armor, false, kArmorRows, &write_from<&armor_row, kArmorBoxes>},
+    {C::Select_Armor, true, kRobeRows, &write_from<&robe_row, kRobeBoxes>},
+    {C::Select_Shield, false, kShieldRows, &write_from<&shield_row, kShieldBoxes>},
+    {C::Select_Orb, false, kOrbRows, &write_from<&orb_row, kOrbBoxes>},
+    {C::Select_Boots, false, kBootsRows, &write_from<&boots_row, kBootsBoxes>},
+    {C::Select_Gaunts, false, kGauntsRows, &write_from<&gaunts_row, kGauntsBoxes>},
+    {C::Select_armlets, false, kArmletRows, &write_from<&armlet_row, kArmletBoxes>},
+    {C::Select_amulet, false, kAmuletRows, &write_from<&amulet_row, kAmuletBoxes>},
+    {C::Select_ring1, false, kRingRows, &write_from<&ring_row, kRing1Boxes>},
+    {C::Select_ring2, false, kRingRows, &write_from<&ring_row, kRing2Boxes>},
+};
+
+const SlotTable* slot_table(Ctl list, bool robes) {
+  for (const SlotTable& t : kSlotTables)
+    if (t.list == list && t.robes == (robes && list == C::Select_Armor)) return &t;
+  return nullptr;
+}
+
+int table_rows(Ctl list, bool robes) {
+  const SlotTable* t = slot_table(list, robes);
+  return t ? t->rows : 0;
+}
+
+SlotWrite slot_write(Ctl list, int n, bool robes, const NumberFormat& fmt) {
+  const SlotTable* t = slot_table(list, robes);
+  return t ? t->write(n, fmt) : SlotWrite{};
 }
 
 }  // namespace
