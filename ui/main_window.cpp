@@ -203,186 +203,310 @@ void MainWindow::build() {
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
-void MainWindow::build_control(Ctl id) {
-  const ControlSpec& spec = control_spec(id);
-  const std::size_t i = static_cast<std::size_t>(id);
-  const QString name = qs(spec.name);
-  const std::uint16_t style = layout::control_style(id);
-  QWidget* parent = container(spec.parent);
-  QWidget* w = nullptr;
+// --- one binder per control kind ---------------------------------------------
+//
+// Each kind has a builder, which makes the control's widget (or, for menu
+// items, its action) and connects the user's edits to the planner, and a
+// view, which shows the control's state in that widget with its signals
+// blocked, touching only what differs.
 
-  switch (spec.kind) {
-    case ControlKind::MenuItem: {
-      if (spec.parent == C::MainForm) {
-        QMenu* menu = menuBar()->addMenu(qs(spec.text));
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        menus_[i] = menu;
-        actions_[i] = menu->menuAction();
-      } else {
-        QMenu* menu = menus_[static_cast<std::size_t>(spec.parent)];
-        QAction* a = menu->addAction(qs(spec.text));
-        a->setObjectName(name);
-        a->setShortcut(shortcut_of(id));
-        if (auto icon = command_icon(id)) a->setIcon(icon_of(*icon));
-        connect(a, &QAction::triggered, this, [this, id] { perform(id); });
-        actions_[i] = a;
-        if (layout::separator_after(id)) menu->addSeparator();
-      }
-      QAction* a = actions_[i];
-      connect(a, &QAction::hovered, this, [this, id] { panel0_->setText(qs(calc_.sheet[id].hint)); });
-      return;
+struct MainWindow::Binders {
+  using Build = QWidget* (*)(MainWindow& w, Ctl id, QWidget* parent);
+  using Show = void (*)(MainWindow& w, Ctl id, QWidget* widget, const Control& c);
+  struct Binder {
+    Build build;
+    Show show;
+    bool widget_state;  // the view also shows enabled and visible on the widget
+  };
+
+  static QWidget* build_menu_item(MainWindow& w, Ctl id, QWidget*) {
+    const ControlSpec& spec = control_spec(id);
+    const std::size_t i = static_cast<std::size_t>(id);
+    const QString name = qs(spec.name);
+    if (spec.parent == C::MainForm) {
+      QMenu* menu = w.menuBar()->addMenu(qs(spec.text));
+      menu->setObjectName(name);
+      menu->menuAction()->setObjectName(name);
+      w.menus_[i] = menu;
+      w.actions_[i] = menu->menuAction();
+    } else {
+      QMenu* menu = w.menus_[static_cast<std::size_t>(spec.parent)];
+      QAction* a = menu->addAction(qs(spec.text));
+      a->setObjectName(name);
+      a->setShortcut(shortcut_of(id));
+      if (auto icon = command_icon(id)) a->setIcon(icon_of(*icon));
+      connect(a, &QAction::triggered, &w, [&w, id] { w.perform(id); });
+      w.actions_[i] = a;
+      if (layout::separator_after(id)) menu->addSeparator();
     }
-    case ControlKind::ToolButton: {
-      auto* bar = static_cast<QToolBar*>(widget(spec.parent));
-      auto* b = new QToolButton(bar);
-      b->setAutoRaise(true);
-      b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-      const Ctl command = layout::tool_button_command(id);
-      if (auto icon = command_icon(command)) b->setIcon(icon_of(*icon));
-      b->setIconSize(QSize(16, 16));
-      connect(b, &QToolButton::clicked, this, [this, command] { perform(command); });
-      actions_[i] = bar->addWidget(b);
-      if (layout::separator_after(id)) bar->addSeparator();
-      w = b;
-      break;
-    }
-    case ControlKind::Group: {
-      if (id == C::ToolBar1) {
-        auto* bar = new QToolBar(parent);
-        bar->setMovable(false);
-        bar->setFloatable(false);
-        bar->setIconSize(QSize(16, 16));
-        w = bar;
-      } else {
-        w = new QGroupBox(parent);
-      }
-      break;
-    }
-    case ControlKind::PageSet: {
-      auto* tabs = new QTabWidget(parent);
-      tabs->setUsesScrollButtons(false);
-      tabs->tabBar()->setExpanding(false);
-      if (!tab_style_) {
-        tab_style_ = new CompactTabs;
-        tab_style_->setParent(this);
-      }
-      tabs->tabBar()->setStyle(tab_style_);
-      w = tabs;
-      break;
-    }
-    case ControlKind::Page: {
-      auto* tabs = static_cast<QTabWidget*>(widget(spec.parent));
-      w = new QWidget;
-      w->setObjectName(name);
-      tabs->addTab(w, qs(spec.text));
-      break;
-    }
-    case ControlKind::Label: {
-      auto* label = new QLabel(parent);
-      label->setTextFormat(Qt::PlainText);
-      apply_style(label, style);
-      if (id == C::lbl_forceorb) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      }
-      if (id == C::lbl_filename) {
-        // The tool bar's label sits beside its caption after the buttons.
-        auto* bar = static_cast<QToolBar*>(widget(spec.parent));
-        auto* box = new QWidget(bar);
-        box->setObjectName(QStringLiteral("pnl_filename"));
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(6, 0, 6, 0);
-        row->setSpacing(0);
-        auto* caption = new QLabel(QStringLiteral("Current File:  "), box);
-        caption->setObjectName(QStringLiteral("lbl_current_file"));
-        apply_style(caption, st::Bold);
-        label->setParent(box);
-        row->addWidget(caption);
-        row->addWidget(label, 1);
-        bar->addWidget(box);
-      }
-      w = label;
-      break;
-    }
-    case ControlKind::NumberField: {
-      auto* spin = new QSpinBox(parent);
-      spin->setRange(spec.min, spec.max);
-      spin->setKeyboardTracking(true);
-      connect(spin, &QSpinBox::valueChanged, this, [this, id](int value) {
-        calc_.user_set_text(id, int_text(value));
-        after_user_action();
-      });
-      w = spin;
-      break;
-    }
-    case ControlKind::TextBox: {
-      auto* edit = new QLineEdit(parent);
-      connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-        calc_.user_set_text(id, text.toStdString());
-        after_user_action();
-      });
-      w = edit;
-      break;
-    }
-    case ControlKind::Memo: {
-      auto* memo = new QPlainTextEdit(parent);
-      memo->setReadOnly(true);
-      memo->setFrameShape(QFrame::NoFrame);
-      memo->setFocusPolicy(Qt::NoFocus);
-      memo->setTextInteractionFlags(Qt::NoTextInteraction);
-      memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-      memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      memo->document()->setDocumentMargin(1);
-      QPalette p = memo->palette();
-      p.setColor(QPalette::Base, p.color(QPalette::Window));
-      memo->setPalette(p);
-      memo->viewport()->setAutoFillBackground(false);
-      w = memo;
-      break;
-    }
-    case ControlKind::DropDown: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(false);
-      combo->setMaxVisibleItems(qMax(10, static_cast<int>(calc_.sheet[id].rows.size())));
-      if (is_weapon_kind_list(id)) combo->setIconSize(QSize(16, 16));
-      connect(combo, &QComboBox::activated, this, [this, id](int row) {
-        calc_.user_select_row(id, row);
-        after_user_action();
-      });
-      w = combo;
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* check = new QCheckBox(parent);
-      connect(check, &QCheckBox::clicked, this, [this, id](bool checked) {
-        calc_.user_set_checked(id, checked);
-        after_user_action();
-      });
-      w = check;
-      break;
-    }
-    case ControlKind::Picture: {
-      auto* picture = new PictureBox(parent);
-      if (layout::clickable_picture(id)) {
-        picture->set_clickable(true);
-        connect(picture, &PictureBox::clicked, this, [this, id] { perform(id); });
-      }
-      w = picture;
-      break;
-    }
-    case ControlKind::Button: {
-      auto* button = new QPushButton(parent);
-      connect(button, &QPushButton::clicked, this, [this, id] { perform(id); });
-      w = button;
-      break;
+    connect(w.actions_[i], &QAction::hovered, &w, [&w, id] { w.panel0_->setText(qs(w.calc_.sheet[id].hint)); });
+    return nullptr;  // a menu item has an action, not a widget
+  }
+  static void show_menu_item(MainWindow& w, Ctl id, QWidget*, const Control& c) {
+    QAction* a = w.action(id);
+    const QSignalBlocker block(a);
+    a->setText(qs(c.text));
+    a->setToolTip(qs(c.hint));
+    a->setEnabled(c.enabled);
+    a->setVisible(c.visible);
+  }
+
+  static QWidget* build_tool_button(MainWindow& w, Ctl id, QWidget*) {
+    auto* bar = static_cast<QToolBar*>(w.widget(control_spec(id).parent));
+    auto* b = new QToolButton(bar);
+    b->setAutoRaise(true);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const Ctl command = layout::tool_button_command(id);
+    if (auto icon = command_icon(command)) b->setIcon(icon_of(*icon));
+    b->setIconSize(QSize(16, 16));
+    connect(b, &QToolButton::clicked, &w, [&w, command] { w.perform(command); });
+    w.actions_[static_cast<std::size_t>(id)] = bar->addWidget(b);
+    if (layout::separator_after(id)) bar->addSeparator();
+    return b;
+  }
+  // The tool bar shows its buttons through their actions.
+  static void show_tool_button(MainWindow& w, Ctl id, QWidget*, const Control& c) {
+    w.action(id)->setEnabled(c.enabled);
+    w.action(id)->setVisible(c.visible);
+  }
+
+  static QWidget* build_group(MainWindow&, Ctl id, QWidget* parent) {
+    if (id != C::ToolBar1) return new QGroupBox(parent);
+    auto* bar = new QToolBar(parent);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    return bar;
+  }
+  static void show_group(MainWindow&, Ctl, QWidget* widget, const Control& c) {
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+      const QString text = qs(c.text);
+      if (group->title() != text) group->setTitle(text);
     }
   }
 
-  w->setObjectName(name);
+  static QWidget* build_page_set(MainWindow& w, Ctl, QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    tabs->setUsesScrollButtons(false);
+    tabs->tabBar()->setExpanding(false);
+    if (!w.tab_style_) {
+      w.tab_style_ = new CompactTabs;
+      w.tab_style_->setParent(&w);
+    }
+    tabs->tabBar()->setStyle(w.tab_style_);
+    return tabs;
+  }
+
+  static QWidget* build_page(MainWindow& w, Ctl id, QWidget*) {
+    const ControlSpec& spec = control_spec(id);
+    auto* tabs = static_cast<QTabWidget*>(w.widget(spec.parent));
+    auto* page = new QWidget;
+    page->setObjectName(qs(spec.name));
+    tabs->addTab(page, qs(spec.text));
+    return page;
+  }
+  static void show_page(MainWindow& w, Ctl id, QWidget* widget, const Control& c) {
+    auto* tabs = static_cast<QTabWidget*>(w.widget(control_spec(id).parent));
+    const int index = tabs->indexOf(widget);
+    tabs->setTabText(index, qs(c.text));
+    tabs->setTabToolTip(index, qs(c.hint));
+    tabs->setTabEnabled(index, c.enabled);
+    tabs->setTabVisible(index, c.visible);
+  }
+
+  static QWidget* build_label(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    apply_style(label, layout::control_style(id));
+    if (id == C::lbl_forceorb) {
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    if (id == C::lbl_filename) {
+      // The tool bar's label sits beside its caption after the buttons.
+      auto* bar = static_cast<QToolBar*>(w.widget(control_spec(id).parent));
+      auto* box = new QWidget(bar);
+      box->setObjectName(QStringLiteral("pnl_filename"));
+      auto* row = new QHBoxLayout(box);
+      row->setContentsMargins(6, 0, 6, 0);
+      row->setSpacing(0);
+      auto* caption = new QLabel(QStringLiteral("Current File:  "), box);
+      caption->setObjectName(QStringLiteral("lbl_current_file"));
+      apply_style(caption, st::Bold);
+      label->setParent(box);
+      row->addWidget(caption);
+      row->addWidget(label, 1);
+      bar->addWidget(box);
+    }
+    return label;
+  }
+  static void show_label(MainWindow&, Ctl id, QWidget* widget, const Control& c) {
+    auto* label = static_cast<QLabel*>(widget);
+    const QString text = qs(c.text);
+    if (label->text() != text) label->setText(text);
+    // Designed colours (bold red captions, ...) stay; the sheet's colour
+    // rules the labels it names.
+    if (!(layout::control_style(id) & (st::Red | st::Blue | st::Green)))
+      set_text_colour(label, QColor(static_cast<QRgb>(c.color)));
+  }
+
+  static QWidget* build_number_field(MainWindow& w, Ctl id, QWidget* parent) {
+    const ControlSpec& spec = control_spec(id);
+    auto* spin = new QSpinBox(parent);
+    spin->setRange(spec.min, spec.max);
+    spin->setKeyboardTracking(true);
+    connect(spin, &QSpinBox::valueChanged, &w, [&w, id](int value) {
+      w.calc_.user_set_text(id, int_text(value));
+      w.after_user_action();
+    });
+    return spin;
+  }
+  static void show_number_field(MainWindow& w, Ctl id, QWidget* widget, const Control& c) {
+    auto* spin = static_cast<QSpinBox*>(widget);
+    if (spin->minimum() != c.min || spin->maximum() != c.max) spin->setRange(c.min, c.max);
+    const int value = w.calc_.sheet.value(id);
+    if (spin->value() != value) spin->setValue(value);
+  }
+
+  static QWidget* build_text_box(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    connect(edit, &QLineEdit::textEdited, &w, [&w, id](const QString& text) {
+      w.calc_.user_set_text(id, text.toStdString());
+      w.after_user_action();
+    });
+    return edit;
+  }
+  static void show_text_box(MainWindow&, Ctl, QWidget* widget, const Control& c) {
+    auto* edit = static_cast<QLineEdit*>(widget);
+    const QString text = qs(c.text);
+    if (edit->text() != text) edit->setText(text);
+  }
+
+  static QWidget* build_memo(MainWindow&, Ctl, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setReadOnly(true);
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->document()->setDocumentMargin(1);
+    QPalette p = memo->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    memo->setPalette(p);
+    memo->viewport()->setAutoFillBackground(false);
+    return memo;
+  }
+  static void show_memo(MainWindow&, Ctl, QWidget* widget, const Control& c) {
+    auto* memo = static_cast<QPlainTextEdit*>(widget);
+    const QString shown = memo_text(c.text);
+    if (memo->toPlainText() != shown) memo->setPlainText(shown);
+  }
+
+  static QWidget* build_drop_down(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(false);
+    combo->setMaxVisibleItems(qMax(10, static_cast<int>(w.calc_.sheet[id].rows.size())));
+    if (is_weapon_kind_list(id)) combo->setIconSize(QSize(16, 16));
+    connect(combo, &QComboBox::activated, &w, [&w, id](int row) {
+      w.calc_.user_select_row(id, row);
+      w.after_user_action();
+    });
+    return combo;
+  }
+  static void show_drop_down(MainWindow&, Ctl id, QWidget* widget, const Control& c) {
+    auto* combo = static_cast<QComboBox*>(widget);
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(c.rows.size()));
+    for (const std::string& r : c.rows) rows << qs(r);
+    QStringList shown;
+    for (int r = 0; r < combo->count(); ++r) shown << combo->itemText(r);
+    if (shown != rows) {
+      combo->clear();
+      for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (is_weapon_kind_list(id) && r < 8)
+          combo->addItem(icon_of(art::weapon_kind_icon(static_cast<int>(r))), rows[r]);
+        else
+          combo->addItem(rows[r]);
+      }
+      // The popup is as wide as its longest row.
+      const QFontMetrics fm(combo->font());
+      int widest = 0;
+      for (const QString& r : rows) widest = qMax(widest, fm.horizontalAdvance(r));
+      if (is_weapon_kind_list(id)) widest += combo->iconSize().width() + 4;
+      const int frame = 2 * combo->view()->frameWidth() + 12;
+      const int scroll = combo->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+      combo->view()->setMinimumWidth(widest + frame + scroll);
+    }
+    if (c.row < 0) combo->setPlaceholderText(qs(c.text));
+    if (combo->currentIndex() != c.row) combo->setCurrentIndex(c.row);
+  }
+
+  static QWidget* build_check_box(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* check = new QCheckBox(parent);
+    connect(check, &QCheckBox::clicked, &w, [&w, id](bool checked) {
+      w.calc_.user_set_checked(id, checked);
+      w.after_user_action();
+    });
+    return check;
+  }
+  static void show_check_box(MainWindow&, Ctl, QWidget* widget, const Control& c) {
+    auto* check = static_cast<QCheckBox*>(widget);
+    const QString text = qs(c.text);
+    if (check->text() != text) check->setText(text);
+    if (check->isChecked() != c.checked) check->setChecked(c.checked);
+  }
+
+  static QWidget* build_picture(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* picture = new PictureBox(parent);
+    if (layout::clickable_picture(id)) {
+      picture->set_clickable(true);
+      connect(picture, &PictureBox::clicked, &w, [&w, id] { w.perform(id); });
+    }
+    return picture;
+  }
+  static void show_picture(MainWindow& w, Ctl id, QWidget*, const Control&) { w.apply_picture(id); }
+
+  static QWidget* build_button(MainWindow& w, Ctl id, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    connect(button, &QPushButton::clicked, &w, [&w, id] { w.perform(id); });
+    return button;
+  }
+  static void show_button(MainWindow&, Ctl, QWidget* widget, const Control& c) {
+    static_cast<QPushButton*>(widget)->setText(qs(c.text));
+  }
+
+  static void show_nothing(MainWindow&, Ctl, QWidget*, const Control&) {}
+
+  // In the order of ControlKind.
+  static constexpr Binder kBinders[] = {
+      {&build_label, &show_label, true},               // Label
+      {&build_number_field, &show_number_field, true},  // NumberField
+      {&build_text_box, &show_text_box, true},          // TextBox
+      {&build_memo, &show_memo, true},                  // Memo
+      {&build_drop_down, &show_drop_down, true},        // DropDown
+      {&build_check_box, &show_check_box, true},        // CheckBox
+      {&build_picture, &show_picture, true},            // Picture
+      {&build_group, &show_group, true},                // Group
+      {&build_page, &show_page, false},                 // Page
+      {&build_page_set, &show_nothing, true},           // PageSet
+      {&build_button, &show_button, true},              // Button
+      {&build_menu_item, &show_menu_item, false},       // MenuItem
+      {&build_tool_button, &show_tool_button, false},   // ToolButton
+  };
+  static_assert(std::size(kBinders) == static_cast<std::size_t>(ControlKind::ToolButton) + 1);
+
+  static const Binder& of(Ctl id) { return kBinders[static_cast<std::size_t>(control_spec(id).kind)]; }
+};
+
+void MainWindow::build_control(Ctl id) {
+  const ControlSpec& spec = control_spec(id);
+  QWidget* w = Binders::of(id).build(*this, id, container(spec.parent));
+  if (!w) return;
+  w->setObjectName(qs(spec.name));
   w->setProperty(kControlProperty, true);
   if (auto r = layout::place(id)) w->setGeometry(*r);
-  widgets_[i] = w;
+  widgets_[static_cast<std::size_t>(id)] = w;
 }
 
 void MainWindow::build_captions() {
@@ -493,129 +617,25 @@ void MainWindow::refresh() {
 
 void MainWindow::apply(Ctl id) {
   const Control& c = calc_.sheet[id];
-  const ControlSpec& spec = control_spec(id);
-  const QString text = qs(c.text);
-  const QString hint = qs(c.hint);
-
-  if (spec.kind == ControlKind::MenuItem) {
-    QAction* a = action(id);
-    const QSignalBlocker block(a);
-    a->setText(text);
-    a->setToolTip(hint);
-    a->setEnabled(c.enabled);
-    a->setVisible(c.visible);
-    return;
-  }
   if (id == C::MainForm) {
-    setWindowTitle(text);
+    setWindowTitle(qs(c.text));
     return;
   }
-
+  const Binders::Binder& binder = Binders::of(id);
   QWidget* w = widget(id);
-  const QSignalBlocker block(w);
-  if (w->toolTip() != hint) w->setToolTip(hint);
-
-  if (spec.kind == ControlKind::Page) {
-    auto* tabs = static_cast<QTabWidget*>(widget(spec.parent));
-    const int index = tabs->indexOf(w);
-    tabs->setTabText(index, text);
-    tabs->setTabToolTip(index, hint);
-    tabs->setTabEnabled(index, c.enabled);
-    tabs->setTabVisible(index, c.visible);
+  if (!w) {  // menu items
+    binder.show(*this, id, nullptr, c);
     return;
   }
-
-  if (spec.kind == ControlKind::ToolButton) {
-    // The tool bar shows its buttons through their actions.
-    action(id)->setEnabled(c.enabled);
-    action(id)->setVisible(c.visible);
-  } else if (w->isEnabled() != c.enabled || !w->testAttribute(Qt::WA_WState_ExplicitShowHide) ||
-             w->isHidden() == c.visible) {
+  const QSignalBlocker block(w);
+  const QString hint = qs(c.hint);
+  if (w->toolTip() != hint) w->setToolTip(hint);
+  if (binder.widget_state && (w->isEnabled() != c.enabled || !w->testAttribute(Qt::WA_WState_ExplicitShowHide) ||
+                              w->isHidden() == c.visible)) {
     w->setEnabled(c.enabled);
     w->setVisible(c.visible);
   }
-
-  switch (spec.kind) {
-    case ControlKind::Label: {
-      auto* label = static_cast<QLabel*>(w);
-      if (label->text() != text) label->setText(text);
-      // Designed colours (bold red captions, ...) stay; the sheet's colour
-      // rules the labels it names.
-      if (!(layout::control_style(id) & (st::Red | st::Blue | st::Green)))
-        set_text_colour(label, QColor(static_cast<QRgb>(c.color)));
-      break;
-    }
-    case ControlKind::NumberField: {
-      auto* spin = static_cast<QSpinBox*>(w);
-      if (spin->minimum() != c.min || spin->maximum() != c.max) spin->setRange(c.min, c.max);
-      const int value = calc_.sheet.value(id);
-      if (spin->value() != value) spin->setValue(value);
-      break;
-    }
-    case ControlKind::TextBox: {
-      auto* edit = static_cast<QLineEdit*>(w);
-      if (edit->text() != text) edit->setText(text);
-      break;
-    }
-    case ControlKind::Memo: {
-      auto* memo = static_cast<QPlainTextEdit*>(w);
-      const QString shown = memo_text(c.text);
-      if (memo->toPlainText() != shown) memo->setPlainText(shown);
-      break;
-    }
-    case ControlKind::DropDown: {
-      auto* combo = static_cast<QComboBox*>(w);
-      QStringList rows;
-      rows.reserve(static_cast<qsizetype>(c.rows.size()));
-      for (const std::string& r : c.rows) rows << qs(r);
-      QStringList shown;
-      for (int r = 0; r < combo->count(); ++r) shown << combo->itemText(r);
-      if (shown != rows) {
-        combo->clear();
-        for (qsizetype r = 0; r < rows.size(); ++r) {
-          if (is_weapon_kind_list(id) && r < 8)
-            combo->addItem(icon_of(art::weapon_kind_icon(static_cast<int>(r))), rows[r]);
-          else
-            combo->addItem(rows[r]);
-        }
-      }
-      if (shown != rows) {
-        // The popup is as wide as its longest row.
-        const QFontMetrics fm(combo->font());
-        int widest = 0;
-        for (const QString& r : rows) widest = qMax(widest, fm.horizontalAdvance(r));
-        if (is_weapon_kind_list(id)) widest += combo->iconSize().width() + 4;
-        const int frame = 2 * combo->view()->frameWidth() + 12;
-        const int scroll = combo->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        combo->view()->setMinimumWidth(widest + frame + scroll);
-      }
-      if (c.row < 0) combo->setPlaceholderText(text);
-      if (combo->currentIndex() != c.row) combo->setCurrentIndex(c.row);
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* check = static_cast<QCheckBox*>(w);
-      if (check->text() != text) check->setText(text);
-      if (check->isChecked() != c.checked) check->setChecked(c.checked);
-      break;
-    }
-    case ControlKind::Picture:
-      apply_picture(id);
-      break;
-    case ControlKind::Group:
-      if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        if (group->title() != text) group->setTitle(text);
-      }
-      break;
-    case ControlKind::Button:
-      static_cast<QPushButton*>(w)->setText(text);
-      break;
-    case ControlKind::ToolButton:
-    case ControlKind::PageSet:
-    case ControlKind::Page:
-    case ControlKind::MenuItem:
-      break;
-  }
+  binder.show(*this, id, w, c);
 }
 
 void MainWindow::apply_picture(Ctl id) {

@@ -91,6 +91,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void build();
+  // One builder and one view per control kind (main_window.cpp).
+  struct Binders;
   void build_control(Ctl id);
   void build_captions();
   void build_status_bar();
