@@ -170,6 +170,7 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
   setWindowIcon(icon_of(art::Icon::Application));
   build();
   new PopupMenuView(*this);  // the right-click menus of the pages
+  build_comforts();
   choose_font();
   fit_report_boxes();
   refresh_all();
@@ -309,8 +310,7 @@ void MainWindow::build_control(Ctl id) {
       spin->setRange(spec.min, spec.max);
       spin->setKeyboardTracking(true);
       connect(spin, &QSpinBox::valueChanged, this, [this, id](int value) {
-        calc_.user_set_text(id, int_text(value));
-        after_user_action();
+        user_action([&] { calc_.user_set_text(id, int_text(value)); }, id);
       });
       w = spin;
       break;
@@ -318,8 +318,7 @@ void MainWindow::build_control(Ctl id) {
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(parent);
       connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-        calc_.user_set_text(id, text.toStdString());
-        after_user_action();
+        user_action([&] { calc_.user_set_text(id, text.toStdString()); }, id);
       });
       w = edit;
       break;
@@ -346,8 +345,9 @@ void MainWindow::build_control(Ctl id) {
       combo->setMaxVisibleItems(qMax(10, static_cast<int>(calc_.sheet[id].rows.size())));
       if (is_weapon_kind_list(id)) combo->setIconSize(QSize(16, 16));
       connect(combo, &QComboBox::activated, this, [this, id](int row) {
-        calc_.user_select_row(id, row);
-        after_user_action();
+        user_action([&] { calc_.user_select_row(id, row); });
+        // The class's hint shows even where the pointer left another one.
+        if (id == C::Select_class) panel0_->setText(qs(calc_.sheet.status_panel0));
       });
       w = combo;
       break;
@@ -355,8 +355,7 @@ void MainWindow::build_control(Ctl id) {
     case ControlKind::CheckBox: {
       auto* check = new QCheckBox(parent);
       connect(check, &QCheckBox::clicked, this, [this, id](bool checked) {
-        calc_.user_set_checked(id, checked);
-        after_user_action();
+        user_action([&] { calc_.user_set_checked(id, checked); });
       });
       w = check;
       break;
@@ -506,7 +505,7 @@ void MainWindow::apply(Ctl id) {
     return;
   }
   if (id == C::MainForm) {
-    setWindowTitle(text);
+    setWindowTitle(history_.modified() ? text + QStringLiteral(" *") : text);
     return;
   }
 
@@ -627,7 +626,10 @@ void MainWindow::apply_picture(Ctl id) {
 
 // --- user actions --------------------------------------------------------------
 
-void MainWindow::after_user_action() { refresh(); }
+void MainWindow::after_user_action() {
+  refresh();
+  update_comforts();
+}
 
 void MainWindow::perform(Ctl id) {
   if (auto window = window_of_command(id)) {
@@ -640,8 +642,8 @@ void MainWindow::perform(Ctl id) {
       close();
       return;
     case C::MainMenu_file_save:
-      file_saveClick(calc_, id);
-      after_user_action();
+    case C::MainMenu_file_load:
+      load_or_save(id);
       return;
     case C::MainMenu_help_help:
       return;
@@ -653,16 +655,15 @@ void MainWindow::perform(Ctl id) {
     perform(layout::tool_button_command(id));
     return;
   }
-  calc_.user_click(id);
-  after_user_action();
+  user_action([&] { calc_.user_click(id); });
 }
 
 void MainWindow::leave_box(Ctl id) {
   auto* edit = static_cast<QLineEdit*>(widget(id));
   const std::uint32_t before = calc_.sheet.revision(id);
-  calc_.user_leave(id);
+  user_action([&] { calc_.user_leave(id); }, id);
+  history_.end_typing();
   const bool put_back = calc_.sheet.revision(id) != before;
-  after_user_action();
   if (put_back) {
     // The check put "0" back: the box keeps the focus.
     QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
@@ -698,6 +699,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+      // What was typed into the box is one step from here on.
+      if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)) history_.end_typing();
       const QVariant name = w->property(kControlProperty);
       if (!qobject_cast<QLineEdit*>(w) || !name.toBool()) break;
       if (auto id = control_by_name(w->objectName().toStdString());

@@ -1,0 +1,24 @@
+#include "ui/app_settings.h"
+
+#include <QSettings>
+
+namespace brennick {
+namespace {
+
+constexpr char kRecentFiles[] = "recent_files";
+
+#define BRENNICK_SETTINGS(s) QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Brennick", "Brennick")
+
+}  // namespace
+
+QStringList stored_recent_files() {
+  BRENNICK_SETTINGS(s);
+  return s.value(kRecentFiles).toStringList();
+}
+
+void store_recent_files(const QStringList& files) {
+  BRENNICK_SETTINGS(s);
+  s.setValue(kRecentFiles, files);
+}
+
+}  // namespace brennick
