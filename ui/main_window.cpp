@@ -36,6 +36,8 @@
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
 #include "ui/popup_menus.h"
+#include "ui/app_settings.h"
+#include "ui/zoom.h"
 
 namespace brennick {
 namespace {
@@ -121,7 +123,7 @@ class CompactTabs : public QProxyStyle {
 
 bool is_weapon_kind_list(Ctl id) { return id == C::Select_weapon || id == C::Select_weapon_2; }
 
-QIcon icon_of(art::Icon id) { return QIcon(QPixmap::fromImage(art::icon(id))); }
+QIcon icon_of(art::Icon id) { return drawn_icon(id); }
 
 void set_text_colour(QWidget* w, QColor colour) {
   QPalette p = w->palette();
@@ -177,6 +179,8 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  // The zoom chosen last time, once the window has its designed sizes.
+  if (const int stored = valid_zoom(stored_zoom()); stored != 100) set_zoom(stored);
 }
 
 MainWindow::~MainWindow() = default;
@@ -724,6 +728,9 @@ void MainWindow::create_secondary_windows() {
   for (WindowId window : all_secondary_windows())
     windows_[static_cast<std::size_t>(window)] = create_secondary_window(window, calc_, this);
   follow_main_window_class(calc_, windows_, this);
+  if (zoom_ != 100)
+    for (QWidget* w : windows_)
+      if (w) apply_zoom(w, zoom_);
 }
 
 QWidget* MainWindow::secondary_window(WindowId window) const {

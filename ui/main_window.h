@@ -100,6 +100,9 @@ class MainWindow : public QMainWindow {
   QAction* comfort_action(const QString& name) const;
   // Loads a build of the recent-files list as "Load Character" would.
   void load_recent(const QString& path);
+  // The zoom of every window, in percent (ui/zoom.h); kept in the settings.
+  int zoom() const { return zoom_; }
+  void set_zoom(int percent);
   // The recent-files list as the File menu shows it (newest first).
   QStringList recent_files() const { return recent_; }
 
@@ -147,6 +150,8 @@ class MainWindow : public QMainWindow {
   std::vector<QAction*> recent_actions_;
   QStringList recent_;
   QString current_file_;
+  std::vector<QAction*> zoom_actions_;
+  int zoom_ = 100;
 };
 
 }  // namespace brennick

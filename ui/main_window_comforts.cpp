@@ -4,6 +4,7 @@
 // menu. None of these is a control of the sheet: the sheet and the
 // command-line output stay as they are.
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,16 +20,10 @@
 #include "ui/app_settings.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "ui/zoom.h"
 
 namespace brennick {
 namespace {
-
-// An icon drawn at every size a zoom and a screen scale may ask for.
-QIcon drawn_icon(art::Icon id) {
-  QIcon icon;
-  for (double scale : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) icon.addPixmap(QPixmap::fromImage(art::icon(id, scale)));
-  return icon;
-}
 
 // Passes every question on, remembering the file a file dialog chose.
 class RememberingDialogs : public Dialogs {
@@ -74,6 +69,32 @@ void MainWindow::build_comforts() {
   connect(undo_, &QAction::triggered, this, &MainWindow::undo);
   connect(redo_, &QAction::triggered, this, &MainWindow::redo);
 
+  // View: the zoom of every window.
+  auto* view = new QMenu(QStringLiteral("View"), this);
+  view->setObjectName(QStringLiteral("MainMenu_zoom"));
+  menuBar()->insertMenu(action(Ctl::MainMenu_info), view);
+  auto* zooms = new QActionGroup(view);
+  for (int percent : kZoomPercents) {
+    QAction* a = view->addAction(QStringLiteral("Zoom %1 %").arg(percent));
+    a->setObjectName(QStringLiteral("zoom_%1").arg(percent));
+    a->setCheckable(true);
+    zooms->addAction(a);
+    if (percent == 100) a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(a, &QAction::triggered, this, [this, percent] { set_zoom(percent); });
+    zoom_actions_.push_back(a);
+  }
+  view->addSeparator();
+  QAction* in = view->addAction(QStringLiteral("Zoom In"));
+  in->setObjectName(QStringLiteral("zoom_in"));
+  in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  connect(in, &QAction::triggered, this, [this] { set_zoom(zoom_in(zoom_)); });
+  QAction* out = view->addAction(QStringLiteral("Zoom Out"));
+  out->setObjectName(QStringLiteral("zoom_out"));
+  out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  connect(out, &QAction::triggered, this, [this] { set_zoom(zoom_out(zoom_)); });
+  zoom_actions_.push_back(in);
+  zoom_actions_.push_back(out);
+
   // The tool bar: the two buttons after Save.
   auto* bar = static_cast<QToolBar*>(widget(Ctl::ToolBar1));
   QAction* before = action(Ctl::Btn_ShowSkills);
@@ -107,12 +128,29 @@ void MainWindow::build_comforts() {
   connect(file, &QMenu::aboutToShow, this, &MainWindow::update_comforts);
   recent_ = stored_recent_files();
   update_comforts();
+  for (QAction* a : zoom_actions_)
+    if (a->objectName() == QStringLiteral("zoom_100")) a->setChecked(true);
+}
+
+void MainWindow::set_zoom(int percent) {
+  percent = valid_zoom(percent);
+  for (QAction* a : zoom_actions_)
+    if (a->objectName() == QStringLiteral("zoom_%1").arg(percent)) a->setChecked(true);
+  if (percent != zoom_) {
+    zoom_ = percent;
+    apply_zoom(this, zoom_);
+    for (QWidget* w : windows_)
+      if (w) apply_zoom(w, zoom_);
+  }
+  store_zoom(zoom_);
 }
 
 QAction* MainWindow::comfort_action(const QString& name) const {
   if (undo_ && name == undo_->objectName()) return undo_;
   if (redo_ && name == redo_->objectName()) return redo_;
   for (QAction* a : recent_actions_)
+    if (a->objectName() == name) return a;
+  for (QAction* a : zoom_actions_)
     if (a->objectName() == name) return a;
   return nullptr;
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,7 +24,10 @@
 #include "pipeline/planner.h"
 #include "ui/app_settings.h"
 #include "ui/main_window.h"
+#include "ui/item_browser_window.h"
+#include "ui/picture_box.h"
 #include "ui/qt_dialogs.h"
+#include "ui/zoom.h"
 
 using namespace brennick;
 
@@ -65,6 +69,17 @@ class ComfortsTest : public QObject {
     window_ = std::make_unique<MainWindow>(*calc_);
   }
   QString title() const { return window_->windowTitle(); }
+  // Screenshots for a person to look at, where BRENNICK_SHOTS names a folder.
+  void save_shots(const QString& zoom, QWidget* browser) {
+    const QString folder = qEnvironmentVariable("BRENNICK_SHOTS");
+    if (folder.isEmpty()) return;
+    w().show();
+    browser->show();
+    QTest::qWait(300);
+    w().grab().save(folder + QStringLiteral("/main_%1.png").arg(zoom));
+    browser->grab().save(folder + QStringLiteral("/armours_%1.png").arg(zoom));
+    browser->hide();
+  }
 
  private slots:
   void initTestCase() {
@@ -73,6 +88,7 @@ class ComfortsTest : public QObject {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_place_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_place_.path());
     store_recent_files({});
+    store_zoom(100);
   }
   void init() {
     dialogs_ = std::make_unique<FileDialogs>();
@@ -197,6 +213,97 @@ class ComfortsTest : public QObject {
     QCOMPARE(QFileInfo(w().recent_files().first()).fileName(), QStringLiteral("b10.brk"));
     w().undo();
     QCOMPARE(json_of(calc()), before);
+  }
+
+  void zoom_scales_every_window_together_and_is_kept() {
+    w().create_secondary_windows();
+    auto* browser = static_cast<ItemBrowserWindow*>(w().secondary_window(WindowId::Armors));
+    QWidget* central = find<QWidget>("MainForm_client");
+    const QSize main_size = central->size(), browser_size = browser->size();
+    auto* picture = find<PictureBox>("img_set_armor");
+    const QRect picture_rect = picture->geometry();
+    calc().user_select_row(Ctl::Select_class, Knight);
+    calc().user_select_row(Ctl::Select_Armor, 3);
+    w().refresh();
+    QVERIFY(!picture->image().isNull());
+
+    w().comfort_action("zoom_200")->trigger();
+    QCOMPARE(w().zoom(), 200);
+    QCOMPARE(central->size(), main_size * 2);
+    QCOMPARE(browser->size(), browser_size * 2);
+    QCOMPARE(picture->geometry(), QRect(picture_rect.topLeft() * 2, picture_rect.size() * 2));
+    // A box shows its picture drawn for its new size once it is on screen.
+    w().show();
+    find<QTabWidget>("PageControl_items")->setCurrentWidget(find<QWidget>("TabSheet7"));
+    QTRY_VERIFY(picture->isVisible());
+    QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(),
+             picture->image().size().scaled(picture->size(), Qt::KeepAspectRatio));
+    QCOMPARE(w().clipped_captions(), QStringList());
+    browser->show();  // its layouts place the texts when it shows
+    QTest::qWait(50);
+    QCOMPARE(browser->clipped_texts(), QStringList());
+    QCOMPARE(browser->size(), browser_size * 2);
+    browser->hide();
+    QVERIFY(w().comfort_action("zoom_200")->isChecked());
+
+    // Kept with the recent files: the next window opens at 200 %.
+    make_window();
+    QCOMPARE(w().zoom(), 200);
+    QCOMPARE(find<QWidget>("MainForm_client")->size(), main_size * 2);
+    w().show();
+    QApplication::setActiveWindow(&w());
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    QTest::keyClick(&w(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w().zoom(), 150);
+    QCOMPARE(w().clipped_captions(), QStringList());
+    QTest::keyClick(&w(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(w().zoom(), 200);
+    QTest::keyClick(&w(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(w().zoom(), 100);
+    QCOMPARE(find<QWidget>("MainForm_client")->size(), main_size);
+    w().comfort_action("zoom_125")->trigger();
+    QCOMPARE(w().clipped_captions(), QStringList());
+    w().set_zoom(100);
+    QCOMPARE(stored_zoom(), 100);
+  }
+
+  // Pictures of the main window and the armour browser at 100 % and 200 %,
+  // for a person to look at (run with BRENNICK_SHOTS=FOLDER under a display).
+  void screenshots() {
+    if (qEnvironmentVariable("BRENNICK_SHOTS").isEmpty()) QSKIP("BRENNICK_SHOTS names no folder");
+    w().create_secondary_windows();
+    calc().user_select_row(Ctl::Select_class, Knight);
+    calc().user_set_value(Ctl::stat_level, 80);
+    calc().user_select_row(Ctl::Select_Armor, 3);
+    calc().user_select_row(Ctl::Select_weapon, 5);
+    w().refresh();
+    auto* browser = static_cast<ItemBrowserWindow*>(w().secondary_window(WindowId::Armors));
+    browser->set_class_row(Knight);
+    browser->click_row(3);
+    for (int zoom : {100, 200}) {
+      w().set_zoom(zoom);
+      save_shots(QString::number(zoom), browser);
+    }
+    w().set_zoom(100);
+  }
+
+  void small_pictures_stay_crisp() {
+    QImage small(2, 2, QImage::Format_RGB32);
+    small.setPixel(0, 0, qRgb(255, 0, 0));
+    small.setPixel(1, 0, qRgb(0, 255, 0));
+    small.setPixel(0, 1, qRgb(0, 0, 255));
+    small.setPixel(1, 1, qRgb(255, 255, 255));
+    const QImage twice = crisp_scaled(small, {4, 4});
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 4; ++x) QCOMPARE(twice.pixel(x, y), small.pixel(x / 2, y / 2));
+    // 125 %: whole pixels where no seam is, nothing outside the colours' range.
+    const QImage five = crisp_scaled(QImage(small).scaled(16, 16), {20, 20});
+    QCOMPARE(five.size(), QSize(20, 20));
+    QCOMPARE(five.pixel(0, 0), qRgb(255, 0, 0));
+    QCOMPARE(five.pixel(19, 19), qRgb(255, 255, 255));
+    // Icons are drawn at the zoomed size from their shapes.
+    QCOMPARE(art::icon(art::Icon::Undo, 2.0).size(), QSize(32, 32));
+    QCOMPARE(art::icon(art::Icon::Open, 1.25).size(), QSize(20, 20));
   }
 
   void save_dialog_starts_with_the_current_files_name() {
