@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <functional>
 #include <optional>
@@ -346,9 +347,12 @@ QSize icon_size(Icon id) {
   }
 }
 
-QImage icon(Icon id) {
-  const QSize size = icon_size(id);
-  const QSizeF box(size);
+QImage icon(Icon id, double scale) {
+  const QSize design_size = icon_size(id);
+  const QSize size = scale == 1.0 ? design_size
+                                  : QSize(std::max(1, static_cast<int>(std::lround(design_size.width() * scale))),
+                                          std::max(1, static_cast<int>(std::lround(design_size.height() * scale))));
+  const QSizeF box(design_size);
   const auto draw = [&](QPainter& p) {
     const Material m = icon_material(0.55);
     Material cloth = detail::material(Stuff::Cloth, 0.6);
@@ -418,6 +422,10 @@ QImage icon(Icon id) {
       case Icon::ResistLightning:
         return detail::draw_resistance(
             p, static_cast<int>(id) - static_cast<int>(Icon::ResistOrganic));
+      case Icon::Undo:
+        return detail::draw_undo_arrow(p, false);
+      case Icon::Redo:
+        return detail::draw_undo_arrow(p, true);
     }
   };
   return detail::render(size, Qt::transparent, box, draw);

@@ -81,13 +81,18 @@ enum class Icon {
   ResistIce,
   ResistPoison,
   ResistLightning,
+  // undo and redo of the tool bar and the Edit menu, 16x16
+  Undo,
+  Redo,
 };
-inline constexpr int icon_count = static_cast<int>(Icon::ResistLightning) + 1;
+inline constexpr int icon_count = static_cast<int>(Icon::Redo) + 1;
 
 // The icon of a weapon kind 0..7 (Axe .. Mace, the rows of the weapon lists).
 Icon weapon_kind_icon(int kind);
 
-QImage icon(Icon id);
+// `scale` draws the icon that much larger (icon_size(id) * scale, rounded),
+// from its shapes: crisp at every zoom and screen scale.
+QImage icon(Icon id, double scale = 1.0);
 QSize icon_size(Icon id);
 
 // A 24-bit uncompressed BMP file of `image` (bottom-up rows, BGR, rows padded

@@ -701,6 +701,33 @@ void draw_dot(QPainter& p, bool green) {
   p.setBrush(Qt::NoBrush);
 }
 
+void draw_undo_arrow(QPainter& p, bool redo) {
+  // A bent arrow turning back (undo) or forward (redo, the mirror image).
+  p.save();
+  if (redo) {
+    p.translate(16, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath bend;
+  bend.moveTo(5.0, 6.5);
+  bend.lineTo(10.0, 6.5);
+  bend.cubicTo(13.8, 6.5, 14.6, 13.5, 10.0, 13.5);
+  bend.lineTo(6.5, 13.5);
+  QPen pen(QColor(0x1c4a9a), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(bend);
+  QPainterPath head;
+  head.moveTo(0.8, 6.5);
+  head.lineTo(6.4, 2.0);
+  head.lineTo(6.4, 11.0);
+  head.closeSubpath();
+  p.setPen(hairline(QColor(0x102a60), 0.8));
+  p.setBrush(QColor(0x2c64c8));
+  p.drawPath(head);
+  p.restore();
+}
+
 void draw_undead(QPainter& p) {
   Material glow;
   glow.glow = 0.55;

@@ -122,6 +122,7 @@ void draw_shield_kind(QPainter& p);               // 16x16
 void draw_one_hand(QPainter& p);                  // 16x16
 void draw_two_hand(QPainter& p);                  // 16x16
 void draw_dot(QPainter& p, bool green);           // 16x16
+void draw_undo_arrow(QPainter& p, bool redo);     // 16x16
 void draw_undead(QPainter& p);                    // 19x19
 void draw_archer(QPainter& p);                    // 160x280
 void draw_folder(QPainter& p);                    // 16x16

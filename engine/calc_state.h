@@ -33,6 +33,8 @@ struct CalcState {
 #include "engine/calc_state.def"
 #undef STATE
 #undef STATE_ARRAY
+
+  friend bool operator==(const CalcState&, const CalcState&) = default;
 };
 
 // Calls f(name, value) for every member, in table order (arrays as

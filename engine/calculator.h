@@ -43,6 +43,8 @@ class Calculator {
   ErrorLog* error_log() const { return services_.error_log; }
   // The windows told the chosen class (null: none), when they exist after the calculator.
   void set_class_listener(ClassListener* classes) { services_.classes = classes; }
+  // Other dialogs (not null), e.g. for one command that knows its file.
+  void set_dialogs(Dialogs* dialogs) { services_.dialogs = dialogs; }
 
   // True when a change of the control starts its handler now.
   bool attached(Ctl id) const;

@@ -157,6 +157,13 @@ void Sheet::set_text(Ctl id, std::string text) {
   touch(id);
 }
 
+void Sheet::restore(Ctl id, const Control& control) {
+  Control& c = at(id);
+  if (c == control) return;
+  c = control;
+  touch(id);
+}
+
 void Sheet::set_value(Ctl id, std::int64_t value) {
   const Control& c = (*this)[id];
   set_text(id, int_text(std::clamp<std::int64_t>(value, c.min, c.max)));

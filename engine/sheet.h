@@ -87,6 +87,8 @@ struct Control {
   bool visible = true;
   std::uint32_t color = colors::black;
   std::string picture;  // file name shown by a picture ("" = none)
+
+  friend bool operator==(const Control&, const Control&) = default;
 };
 
 class Sheet {
@@ -118,6 +120,8 @@ class Sheet {
   void set_color(Ctl id, std::uint32_t color);
   void set_hint(Ctl id, std::string hint);
   void set_picture(Ctl id, std::string file);
+  // Puts back everything about a control as it was (the undo history).
+  void restore(Ctl id, const Control& control);
 
   // Status bar: panel 0 shows hints, panel 1 "OK" or the last error.
   std::string status_panel0 = "Speichern";

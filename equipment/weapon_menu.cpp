@@ -114,6 +114,7 @@ void PopupMenus::handle_popup(const Calculator& calc, Popup which, std::optional
           m.image = kNoImage;
           m.enabled = is_one_handed(w) == one_hand_page;
           if (m.enabled) m.image = requirement_mark(calc.sheet, w);
+          m.hint = m.enabled ? requirement_hint(calc.sheet, w) : std::string();
         }
       }
     }
@@ -161,6 +162,31 @@ int requirement_mark(const Sheet& sheet, const WeaponR& w) {
   if (spec_requirement(w.agi_req, kStatAgility, k, true) > sheet.value(C::stat_agility)) return kRedDotImage;
   if (spec_requirement(w.spi_req, kStatSpirit, k, true) > sheet.value(C::stat_spirit)) return kRedDotImage;
   return kGreenDotImage;
+}
+
+std::string requirement_hint(const Sheet& sheet, const WeaponR& w) {
+  const int k = sheet.row(C::Select_class);
+  if (k < 0) return "Not met: no class chosen";
+  struct Need {
+    const char* name;
+    std::int32_t value;
+    Ctl have;
+  };
+  const Need needs[] = {
+      {"Level", w.level_req, C::stat_level},
+      {"Strength", spec_requirement(w.str_req, kStatStrength, k, true), C::stat_strenght},
+      {"Talent", spec_requirement(w.tal_req, kStatTalent, k, true), C::stat_talent},
+      {"Agility", spec_requirement(w.agi_req, kStatAgility, k, true), C::stat_agility},
+      {"Spirit", spec_requirement(w.spi_req, kStatSpirit, k, true), C::stat_spirit},
+  };
+  std::string unmet;
+  for (const Need& n : needs) {
+    const std::int32_t have = sheet.value(n.have);
+    if (n.value <= have) continue;
+    if (!unmet.empty()) unmet += ", ";
+    unmet += std::string(n.name) + " " + std::to_string(n.value) + " (you have " + std::to_string(have) + ")";
+  }
+  return unmet.empty() ? "All requirements met" : "Not met: " + unmet;
 }
 
 namespace {

@@ -49,6 +49,7 @@ struct MenuEntry {
   int image = kNoImage;
   bool enabled = true;
   bool separator = false;
+  std::string hint;  // weapon items: what the requirement mark means (requirement_hint)
   std::vector<MenuEntry> items;  // a sub-menu's items
 };
 
@@ -96,6 +97,12 @@ std::optional<Popup> popup_of_page(Ctl page);
 // equal to the statistic is met), kRedDotImage otherwise. With no class
 // chosen every weapon gets the red dot.
 int requirement_mark(const Sheet& sheet, const WeaponR& weapon);
+
+// The hint of a weapon item, explaining its mark: "Not met: Level 40
+// (you have 30), Strength 85 (you have 60)" naming every requirement the
+// character falls short of with the value it asks, "All requirements met",
+// or "Not met: no class chosen".
+std::string requirement_hint(const Sheet& sheet, const WeaponR& weapon);
 
 // Insert_weapon: copies row `row` (1-based) of the table of `kind` into the
 // slot of its grip (one-handed: the 1h boxes; otherwise the 2h boxes), the

@@ -155,6 +155,8 @@ void Planner::user_select_row(Ctl id, int row) {
   } else {
     guarded(id, [&] { run_calculation(id); });
   }
+  // Choosing a class, the same one too, installs its start values.
+  if (id == Ctl::Select_class) sheet.status_panel0 = kClassStartValuesHint;
 }
 
 void Planner::user_set_checked(Ctl id, bool checked) {
@@ -176,6 +178,36 @@ void Planner::user_click(Ctl id) {
   } else if (attached(id)) {
     guarded(id, [&] { run_calculation(id); });
   }
+}
+
+namespace {
+
+// The open dialog answering one file; everything else goes to the real dialogs.
+class ChosenFile : public Dialogs {
+ public:
+  ChosenFile(Dialogs& real, std::string path) : real_(real), path_(std::move(path)) {}
+  void information(const std::string& text) override { real_.information(text); }
+  Answer error_ok(const std::string& text) override { return real_.error_ok(text); }
+  Answer warning_yes_no_abort(const std::string& text) override { return real_.warning_yes_no_abort(text); }
+  std::optional<std::string> open_file(const std::string&, const std::string&) override { return path_; }
+  std::optional<std::string> save_file(const std::string& title, const std::string& filter,
+                                       const std::string& extension) override {
+    return real_.save_file(title, filter, extension);
+  }
+
+ private:
+  Dialogs& real_;
+  std::string path_;
+};
+
+}  // namespace
+
+void Planner::user_load_file(const std::string& path) {
+  Dialogs& real = dialogs();
+  ChosenFile chosen(real, path);
+  set_dialogs(&chosen);
+  guarded(Ctl::MainMenu_file_load, [&] { run_calculation(Ctl::MainMenu_file_load); });
+  set_dialogs(&real);
 }
 
 void Planner::user_leave(Ctl id) {

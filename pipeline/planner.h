@@ -13,6 +13,9 @@
 
 namespace brennick {
 
+// The hint of status-bar panel 0 after a class was chosen.
+inline constexpr const char* kClassStartValuesHint = "Statistics set to the class's start values (Ctrl+Z to undo)";
+
 // The recalculation pass: the class branch, then the steps 1 .. 24 in their
 // fixed order. Throws on a conversion error.
 void run_pass(Calculator& calc, Ctl sender);
@@ -30,6 +33,9 @@ class Planner : public Calculator {
   void user_set_checked(Ctl id, bool checked);           // check boxes
   void user_click(Ctl id);                               // pictures, menu items, buttons
   void user_leave(Ctl id);                               // leaving a text box: CheckInt/CheckFloat
+  // "Load Character" with the file chosen already (the recent-files list):
+  // the open dialog answers `path` without showing.
+  void user_load_file(const std::string& path);
 
  private:
   template <class Action>

@@ -37,6 +37,8 @@
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
 #include "ui/popup_menus.h"
+#include "ui/app_settings.h"
+#include "ui/zoom.h"
 
 namespace brennick {
 namespace {
@@ -122,7 +124,7 @@ class CompactTabs : public QProxyStyle {
 
 bool is_weapon_kind_list(Ctl id) { return id == C::Select_weapon || id == C::Select_weapon_2; }
 
-QIcon icon_of(art::Icon id) { return QIcon(QPixmap::fromImage(art::icon(id))); }
+QIcon icon_of(art::Icon id) { return drawn_icon(id); }
 
 void set_text_colour(QWidget* w, QColor colour) {
   QPalette p = w->palette();
@@ -171,12 +173,15 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
   setWindowIcon(icon_of(art::Icon::Application));
   build();
   new PopupMenuView(*this);  // the right-click menus of the pages
+  build_comforts();
   choose_font();
   fit_report_boxes();
   refresh_all();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  // The zoom chosen last time, once the window has its designed sizes.
+  if (const int stored = valid_zoom(stored_zoom()); stored != 100) set_zoom(stored);
 }
 
 MainWindow::~MainWindow() = default;
@@ -356,8 +361,7 @@ struct MainWindow::Binders {
     spin->setRange(spec.min, spec.max);
     spin->setKeyboardTracking(true);
     connect(spin, &QSpinBox::valueChanged, &w, [&w, id](int value) {
-      w.calc_.user_set_text(id, int_text(value));
-      w.after_user_action();
+      w.user_action([&] { w.calc_.user_set_text(id, int_text(value)); }, id);
     });
     return spin;
   }
@@ -371,8 +375,7 @@ struct MainWindow::Binders {
   static QWidget* build_text_box(MainWindow& w, Ctl id, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     connect(edit, &QLineEdit::textEdited, &w, [&w, id](const QString& text) {
-      w.calc_.user_set_text(id, text.toStdString());
-      w.after_user_action();
+      w.user_action([&] { w.calc_.user_set_text(id, text.toStdString()); }, id);
     });
     return edit;
   }
@@ -409,8 +412,9 @@ struct MainWindow::Binders {
     combo->setMaxVisibleItems(qMax(10, static_cast<int>(w.calc_.sheet[id].rows.size())));
     if (is_weapon_kind_list(id)) combo->setIconSize(QSize(16, 16));
     connect(combo, &QComboBox::activated, &w, [&w, id](int row) {
-      w.calc_.user_select_row(id, row);
-      w.after_user_action();
+      w.user_action([&] { w.calc_.user_select_row(id, row); });
+      // The class's hint shows even where the pointer left another one.
+      if (id == C::Select_class) w.panel0_->setText(qs(w.calc_.sheet.status_panel0));
     });
     return combo;
   }
@@ -445,8 +449,7 @@ struct MainWindow::Binders {
   static QWidget* build_check_box(MainWindow& w, Ctl id, QWidget* parent) {
     auto* check = new QCheckBox(parent);
     connect(check, &QCheckBox::clicked, &w, [&w, id](bool checked) {
-      w.calc_.user_set_checked(id, checked);
-      w.after_user_action();
+      w.user_action([&] { w.calc_.user_set_checked(id, checked); });
     });
     return check;
   }
@@ -618,7 +621,8 @@ void MainWindow::refresh() {
 void MainWindow::apply(Ctl id) {
   const Control& c = calc_.sheet[id];
   if (id == C::MainForm) {
-    setWindowTitle(qs(c.text));
+    const QString title = qs(c.text);
+    setWindowTitle(history_.modified() ? title + QStringLiteral(" *") : title);
     return;
   }
   const Binders::Binder& binder = Binders::of(id);
@@ -658,7 +662,10 @@ void MainWindow::apply_picture(Ctl id) {
 
 // --- user actions --------------------------------------------------------------
 
-void MainWindow::after_user_action() { refresh(); }
+void MainWindow::after_user_action() {
+  refresh();
+  update_comforts();
+}
 
 void MainWindow::perform(Ctl id) {
   if (auto window = window_of_command(id)) {
@@ -671,8 +678,8 @@ void MainWindow::perform(Ctl id) {
       close();
       return;
     case C::MainMenu_file_save:
-      file_saveClick(calc_, id);
-      after_user_action();
+    case C::MainMenu_file_load:
+      load_or_save(id);
       return;
     case C::MainMenu_help_help:
       return;
@@ -684,16 +691,15 @@ void MainWindow::perform(Ctl id) {
     perform(layout::tool_button_command(id));
     return;
   }
-  calc_.user_click(id);
-  after_user_action();
+  user_action([&] { calc_.user_click(id); });
 }
 
 void MainWindow::leave_box(Ctl id) {
   auto* edit = static_cast<QLineEdit*>(widget(id));
   const std::uint32_t before = calc_.sheet.revision(id);
-  calc_.user_leave(id);
+  user_action([&] { calc_.user_leave(id); }, id);
+  history_.end_typing();
   const bool put_back = calc_.sheet.revision(id) != before;
-  after_user_action();
   if (put_back) {
     // The check put "0" back: the box keeps the focus.
     QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
@@ -729,6 +735,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+      // What was typed into the box is one step from here on.
+      if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)) history_.end_typing();
       const QVariant name = w->property(kControlProperty);
       if (!qobject_cast<QLineEdit*>(w) || !name.toBool()) break;
       if (auto id = control_by_name(w->objectName().toStdString());
@@ -752,6 +760,9 @@ void MainWindow::create_secondary_windows() {
   for (WindowId window : all_secondary_windows())
     windows_[static_cast<std::size_t>(window)] = create_secondary_window(window, calc_, this);
   follow_main_window_class(calc_, windows_, this);
+  if (zoom_ != 100)
+    for (QWidget* w : windows_)
+      if (w) apply_zoom(w, zoom_);
 }
 
 QWidget* MainWindow::secondary_window(WindowId window) const {

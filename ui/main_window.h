@@ -24,10 +24,12 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/sheet.h"
+#include "pipeline/undo_history.h"
 #include "ui/secondary_windows.h"
 
 class QAction;
@@ -85,6 +87,25 @@ class MainWindow : public QMainWindow {
 
   Planner& calculator() { return calc_; }
 
+  // --- undo and redo, the modified mark, recent files (main_window_comforts.cpp)
+  // Runs one user action on the sheet as one step of the undo history, then
+  // refreshes. `typing`: the box typed into (its keystrokes are one step
+  // until it loses the focus).
+  void user_action(const std::function<void()>& action, std::optional<Ctl> typing = std::nullopt);
+  void undo();
+  void redo();
+  UndoHistory& history() { return history_; }
+  // The Edit menu's and tool bar's actions: "undo", "redo"; the File menu's
+  // recent files "recent_file_1" .. ("objectName"s).
+  QAction* comfort_action(const QString& name) const;
+  // Loads a build of the recent-files list as "Load Character" would.
+  void load_recent(const QString& path);
+  // The zoom of every window, in percent (ui/zoom.h); kept in the settings.
+  int zoom() const { return zoom_; }
+  void set_zoom(int percent);
+  // The recent-files list as the File menu shows it (newest first).
+  QStringList recent_files() const { return recent_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,6 +125,10 @@ class MainWindow : public QMainWindow {
   void after_user_action();
   void leave_box(Ctl id);
   QWidget* container(Ctl id) const;
+  void build_comforts();
+  void update_comforts();
+  void remember_file(const QString& path);
+  void load_or_save(Ctl command);
 
   Planner& calc_;
   std::function<bool()> may_close_;
@@ -119,6 +144,16 @@ class MainWindow : public QMainWindow {
   QLabel* panel0_ = nullptr;
   QLabel* panel1_ = nullptr;
   std::string shown_panel0_, shown_panel1_;
+
+  UndoHistory history_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* recent_separator_ = nullptr;
+  std::vector<QAction*> recent_actions_;
+  QStringList recent_;
+  QString current_file_;
+  std::vector<QAction*> zoom_actions_;
+  int zoom_ = 100;
 };
 
 }  // namespace brennick

@@ -7,6 +7,12 @@
 
 namespace brennick {
 
+// `image` at `target` pixels without blurring a small picture: whole
+// multiples repeat each pixel (nearest neighbour); other enlargements repeat
+// pixels to the next whole multiple and scale that down smoothly; a
+// reduction is smooth.
+QImage crisp_scaled(const QImage& image, QSize target);
+
 class PictureBox : public QLabel {
   Q_OBJECT
  public:

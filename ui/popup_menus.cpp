@@ -68,6 +68,7 @@ void PopupMenuView::build(Popup which) {
   auto* menu = new QMenu(&window_);
   menu->setObjectName(qs(model.name));
   menus_[static_cast<std::size_t>(which)] = menu;
+  menu->setToolTipsVisible(true);
 
   // Items and sub-menus, one level deep as the model has them.
   auto add_items = [&](QMenu* into, const std::vector<MenuEntry>& entries, auto& self) -> void {
@@ -79,6 +80,7 @@ void PopupMenuView::build(Popup which) {
       if (!e.items.empty()) {
         QMenu* sub = into->addMenu(caption_text(e.caption));
         sub->setObjectName(qs(e.name));
+        sub->setToolTipsVisible(true);
         sub->menuAction()->setObjectName(qs(e.name));
         self(sub, e.items, self);
         continue;
@@ -112,6 +114,8 @@ void PopupMenuView::show_model(Popup which) {
       a->setIcon(icon_of(which, e.image));
       a->setIconVisibleInMenu(e.image != kNoImage);
       a->setProperty(kImageProperty, e.image);
+      // The weapon items explain their requirement mark.
+      a->setToolTip(caption_text(e.hint.empty() ? e.caption : e.hint));
     }
   };
   show(model_.menu(which).items, show);
@@ -129,8 +133,8 @@ void PopupMenuView::open(Popup which, Ctl page, const QPoint& global_pos) {
 }
 
 bool PopupMenuView::trigger(const std::string& item) {
-  const bool ran = click_menu_item(window_.calculator(), item, page_);
-  window_.refresh();
+  bool ran = false;
+  window_.user_action([&] { ran = click_menu_item(window_.calculator(), item, page_); });
   return ran;
 }
 

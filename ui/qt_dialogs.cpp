@@ -82,6 +82,7 @@ std::optional<std::string> QtDialogs::save_file(const std::string& caption, cons
   QString suffix = QString::fromStdString(default_extension);
   if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
+  if (!save_name_.isEmpty()) dialog.selectFile(QFileInfo(save_name_).fileName());
   dialog.setSizeGripEnabled(true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString file = dialog.selectedFiles().constFirst();

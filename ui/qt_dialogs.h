@@ -15,6 +15,8 @@ class QtDialogs : public Dialogs {
  public:
   // `parent` centres the boxes over a window (may be null or set later).
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  // The name the save dialog starts with: the current build's file name.
+  void set_save_name(const QString& name) { save_name_ = name; }
 
   void set_parent(QWidget* parent) { parent_ = parent; }
   // The program's folder: the open dialog always starts there, the save
@@ -33,6 +35,7 @@ class QtDialogs : public Dialogs {
   static QString qt_filter(const std::string& filter);
 
  private:
+  QString save_name_;
   QPointer<QWidget> parent_;
   QString initial_folder_;
   QString save_folder_;

@@ -295,6 +295,36 @@ TEST(RequirementMark, EqualIsMetOneLessIsNot) {
   EXPECT_EQ(requirement_mark(s, t), kRedDotImage);
 }
 
+TEST(RequirementHint, NamesEveryUnmetRequirementWithItsValue) {
+  Fixture f;
+  const auto [kind, row] = weapon_named("Shield Sword");
+  const WeaponR w = weapon_row(kind, row).value();
+  EXPECT_EQ(requirement_hint(f.calc.sheet, w), "Not met: no class chosen");
+  f.calc.user_select_row(Ctl::Select_class, Fighter);
+  const int str = spec_requirement(w.str_req, kStatStrength, Fighter, true);
+  const int tal = spec_requirement(w.tal_req, kStatTalent, Fighter, true);
+  const int agi = spec_requirement(w.agi_req, kStatAgility, Fighter, true);
+  Sheet& s = f.calc.sheet;
+  s.set_text(Ctl::stat_level, "29");
+  s.set_text(Ctl::stat_strenght, std::to_string(str));
+  s.set_text(Ctl::stat_talent, std::to_string(tal - 1));
+  s.set_text(Ctl::stat_agility, std::to_string(agi));
+  EXPECT_EQ(requirement_hint(s, w), "Not met: Level 30 (you have 29), Talent " + std::to_string(tal) +
+                                        " (you have " + std::to_string(tal - 1) + ")");
+  EXPECT_EQ(requirement_mark(s, w), kRedDotImage);
+  s.set_text(Ctl::stat_level, "30");
+  s.set_text(Ctl::stat_talent, std::to_string(tal));
+  EXPECT_EQ(requirement_hint(s, w), "All requirements met");
+  EXPECT_EQ(requirement_mark(s, w), kGreenDotImage);
+
+  // The prepared menu carries the hint of each enabled weapon item.
+  PopupMenus menus;
+  menus.handle_popup(f.calc, Popup::Weapon, Ctl::TabSheet5);
+  const auto found = menus.find("Sword01");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->item->enabled, !found->item->hint.empty());
+}
+
 // --- Insert_weapon ------------------------------------------------------------------
 
 TEST(InsertWeapon, DefenceOfShieldSwordEagleClawStoneAxe) {

@@ -1,0 +1,16 @@
+// What the program keeps between runs: the recent-files list of the File
+// menu with the chosen zoom, and nothing else. It lives in the platform's standard settings place
+// for user programs (QSettings, user scope, "Brennick"); tests move that
+// place with QSettings::setPath.
+#pragma once
+
+#include <QStringList>
+
+namespace brennick {
+
+QStringList stored_recent_files();
+void store_recent_files(const QStringList& files);
+int stored_zoom();  // 100 when none was stored
+void store_zoom(int percent);
+
+}  // namespace brennick

@@ -1,0 +1,151 @@
+#include "ui/zoom.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLayout>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace brennick {
+namespace {
+
+constexpr char kBase[] = "brennick_zoom_base";  // the widget's sizes as built
+
+struct Base {
+  QRect geometry;
+  bool placed = false;  // placed by hand, not by a layout
+  QSize min, max;
+  QFont font;
+  bool own_font = false;
+  QSize icon;
+  QMargins margins;
+  int spacing = -1;
+  QList<int> columns, rows;
+};
+
+bool in_layout(const QLayout* layout, const QWidget* w) {
+  if (!layout) return false;
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == w) return true;
+    if (item->layout() && in_layout(item->layout(), w)) return true;
+  }
+  return false;
+}
+
+int scaled(int v, double f) { return static_cast<int>(std::lround(v * f)); }
+QSize scaled(QSize s, double f) {
+  auto one = [&](int v) { return v >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : scaled(v, f); };
+  return {one(s.width()), one(s.height())};
+}
+// Edges scaled, so neighbours stay neighbours.
+QRect scaled(const QRect& r, double f) {
+  const int x = scaled(r.x(), f), y = scaled(r.y(), f);
+  return {x, y, scaled(r.x() + r.width(), f) - x, scaled(r.y() + r.height(), f) - y};
+}
+QFont scaled(QFont font, double f) {
+  // Never larger than the factor: captions measured at 100 % still fit.
+  if (font.pixelSize() > 0) {
+    font.setPixelSize(std::max(1, static_cast<int>(std::floor(font.pixelSize() * f))));
+  } else if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * f);
+  }
+  return font;
+}
+
+Base base_of(QWidget* w) {
+  Base b;
+  b.geometry = w->geometry();
+  b.placed = !w->isWindow() && !in_layout(w->parentWidget() ? w->parentWidget()->layout() : nullptr, w);
+  b.min = w->minimumSize();
+  b.max = w->maximumSize();
+  b.font = w->font();
+  b.own_font = w->isWindow() || w->testAttribute(Qt::WA_SetFont);
+  if (auto* bar = qobject_cast<QToolBar*>(w)) b.icon = bar->iconSize();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) b.icon = button->iconSize();
+  if (auto* combo = qobject_cast<QComboBox*>(w)) b.icon = combo->iconSize();
+  if (QLayout* l = w->layout()) {
+    b.margins = l->contentsMargins();
+    b.spacing = l->spacing();
+  }
+  if (auto* table = qobject_cast<QTableWidget*>(w)) {
+    for (int c = 0; c < table->columnCount(); ++c) b.columns << table->columnWidth(c);
+    for (int r = 0; r < table->rowCount(); ++r) b.rows << table->rowHeight(r);
+  }
+  return b;
+}
+
+}  // namespace
+}  // namespace brennick
+
+Q_DECLARE_METATYPE(brennick::Base)
+
+namespace brennick {
+
+QIcon drawn_icon(art::Icon id) {
+  QIcon icon;
+  for (double scale : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) icon.addPixmap(QPixmap::fromImage(art::icon(id, scale)));
+  return icon;
+}
+
+int valid_zoom(int percent) {
+  return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent : 100;
+}
+
+int zoom_in(int percent) {
+  for (int p : kZoomPercents)
+    if (p > percent) return p;
+  return kZoomPercents.back();
+}
+
+int zoom_out(int percent) {
+  for (auto it = kZoomPercents.rbegin(); it != kZoomPercents.rend(); ++it)
+    if (*it < percent) return *it;
+  return kZoomPercents.front();
+}
+
+void apply_zoom(QWidget* window, int percent) {
+  const double f = valid_zoom(percent) / 100.0;
+  QList<QWidget*> widgets{window};
+  widgets += window->findChildren<QWidget*>();
+  // What each widget was built with, taken once, before anything is scaled.
+  for (QWidget* w : widgets)
+    if (!w->property(kBase).isValid()) w->setProperty(kBase, QVariant::fromValue(base_of(w)));
+
+  for (QWidget* w : widgets) {
+    const Base b = w->property(kBase).value<Base>();
+    if (b.own_font) w->setFont(scaled(b.font, f));
+    if (b.min == b.max && !b.min.isEmpty()) {
+      w->setFixedSize(scaled(b.min, f));
+    } else {
+      w->setMinimumSize(scaled(b.min, f));
+      w->setMaximumSize(scaled(b.max, f));
+    }
+    if (b.placed && w->parentWidget() && !w->isWindow()) w->setGeometry(scaled(b.geometry, f));
+    if (b.icon.isValid()) {
+      if (auto* bar = qobject_cast<QToolBar*>(w)) bar->setIconSize(scaled(b.icon, f));
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setIconSize(scaled(b.icon, f));
+      if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setIconSize(scaled(b.icon, f));
+    }
+    if (QLayout* l = w->layout()) {
+      l->setContentsMargins(scaled(b.margins.left(), f), scaled(b.margins.top(), f), scaled(b.margins.right(), f),
+                            scaled(b.margins.bottom(), f));
+      if (b.spacing >= 0) l->setSpacing(scaled(b.spacing, f));
+    }
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+      for (int c = 0; c < table->columnCount() && c < b.columns.size(); ++c)
+        table->setColumnWidth(c, scaled(b.columns[c], f));
+      for (int r = 0; r < table->rowCount() && r < b.rows.size(); ++r) table->setRowHeight(r, scaled(b.rows[r], f));
+      if (!b.rows.isEmpty()) table->verticalHeader()->setDefaultSectionSize(scaled(b.rows.front(), f));
+    }
+  }
+  if (window->layout()) window->layout()->activate();
+  window->adjustSize();
+}
+
+}  // namespace brennick
