@@ -5,6 +5,8 @@
 #include <cctype>
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "base/number_text.h"
 #include "equipment/item_selection.h"
@@ -224,7 +226,84 @@ void load_item_list(Calculator& calc, const IniDocument& doc, std::string_view s
   }
 }
 
+// --- the section of active effects ---------------------------------------------
+
+// What a key of kActiveSection stands for.
+struct ActiveKey {
+  enum Kind { ForceOrb, CastOnLevel, CastOnSwitch, SkillSwitch } kind;
+  int index;  // buff or skill slot index
+};
+
+const std::vector<std::pair<std::string, ActiveKey>>& active_table() {
+  static const std::vector<std::pair<std::string, ActiveKey>> table = [] {
+    std::vector<std::pair<std::string, ActiveKey>> t;
+    t.push_back({"ForceOrb", {ActiveKey::ForceOrb, 0}});
+    for (int i = 0; i < 8; ++i) t.push_back({"CastOn" + std::to_string(i + 1), {ActiveKey::CastOnLevel, i}});
+    // Buff slot 3 has no switch.
+    for (int i = 0; i < 8; ++i)
+      if (i != 2) t.push_back({"CastOn" + std::to_string(i + 1) + "On", {ActiveKey::CastOnSwitch, i}});
+    for (int i = 0; i < 16; ++i) t.push_back({"Skill" + std::to_string(i + 1) + "On", {ActiveKey::SkillSwitch, i}});
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
+
+std::span<const std::string> active_keys() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> n;
+    for (const auto& [name, key] : active_table()) n.push_back(name);
+    return n;
+  }();
+  return names;
+}
+
+void write_active_effects(const Calculator& calc, IniDocument& doc) {
+  const Sheet& sheet = calc.sheet;
+  for (const auto& [name, key] : active_table()) {
+    const auto i = static_cast<std::size_t>(key.index);
+    std::int64_t value = 0;
+    switch (key.kind) {
+      case ActiveKey::ForceOrb: value = sheet.row(Ctl::Select_ForceOrb); break;
+      case ActiveKey::CastOnLevel: value = sheet.value(cast_on_controls(key.index).spin); break;
+      case ActiveKey::CastOnSwitch: value = calc.state.cast_on_on[i] == 1 ? 1 : 0; break;
+      case ActiveKey::SkillSwitch: value = calc.state.skill_on[i] == 1 ? 1 : 0; break;
+    }
+    doc.write_string(kActiveSection, name, int_text(value));
+  }
+}
+
+void restore_active_effects(Calculator& calc, const IniDocument& doc) {
+  if (!doc.has_section(kActiveSection)) return;
+  Sheet& sheet = calc.sheet;
+  for (const auto& [name, key] : active_table()) {
+    const std::optional<std::string> text = doc.get(kActiveSection, name);
+    if (!text || !is_int_text(*text)) continue;
+    const std::int32_t v = int_of_text(*text);
+    const auto i = static_cast<std::size_t>(key.index);
+    switch (key.kind) {
+      case ActiveKey::ForceOrb:
+        if (v >= -1 && v < static_cast<std::int32_t>(sheet[Ctl::Select_ForceOrb].rows.size()))
+          sheet.set_row(Ctl::Select_ForceOrb, v);
+        break;
+      case ActiveKey::CastOnLevel:
+        sheet.set_value(cast_on_controls(key.index).spin, v);  // clamped to 0..10
+        break;
+      case ActiveKey::CastOnSwitch: {
+        const bool on = v != 0;
+        calc.state.cast_on_on[i] = on ? 1 : 0;
+        sheet.set_picture(cast_on_controls(key.index).stat_img, on ? "on.bmp" : "off.bmp");
+        sheet.set_text(cast_on_controls(key.index).label, on ? "enabled" : "disabled");
+        break;
+      }
+      case ActiveKey::SkillSwitch:
+        // The pass shows the switch in the slot's kind picture.
+        calc.state.skill_on[i] = v != 0 ? 1 : 0;
+        break;
+    }
+  }
+}
 
 std::span<const BuildKey> build_keys() { return key_table(); }
 
@@ -283,6 +362,7 @@ void write_build(const Calculator& calc, IniDocument& doc) {
     }
     doc.write_string(k.section, k.key, value);
   }
+  write_active_effects(calc, doc);
 }
 
 void save_build_file(const Calculator& calc, const std::filesystem::path& path, const AtomicWriteHooks& hooks) {
@@ -374,6 +454,11 @@ void apply_build(Calculator& calc, const IniDocument& doc) {
   for (std::string_view key : kSkillKeyNames) load_key(calc, doc, key_of("SkillLevels", key));
 }
 
+void apply_build_document(Calculator& calc, const IniDocument& doc) {
+  apply_build(calc, doc);
+  restore_active_effects(calc, doc);
+}
+
 // The load branch of run_calculation: choose a file, copy it into the sheet,
 // show its name. Cancelling the dialog changes no field, but the label still
 // shows the file of the dialog's last confirmed use.
@@ -385,6 +470,10 @@ void file_loadClick(Calculator& calc) {
     // raised before any control changes.
     const IniDocument doc = load_ini_file(with_build_extension(*chosen));
     apply_build(calc, doc);
+    calc.sheet.set_text(Ctl::lbl_filename, shown_file_name(calc.state.app_dir, calc.state.open_dialog_file));
+    // After the steps of the file format: what the sheet showed beyond them.
+    restore_active_effects(calc, doc);
+    return;
   }
   calc.sheet.set_text(Ctl::lbl_filename, shown_file_name(calc.state.app_dir, calc.state.open_dialog_file));
 }

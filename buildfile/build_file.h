@@ -79,7 +79,8 @@ std::string shown_file_name(std::string_view app_dir, std::string_view name);
 
 // --- saving ----------------------------------------------------------------
 
-// Sets every key of the table in `doc` from the sheet, in table order.
+// Sets every key of the table in `doc` from the sheet, in table order, then
+// the keys of kActiveSection.
 void write_build(const Calculator& calc, IniDocument& doc);
 
 // Saves the sheet to `path` (the name as it is: no extension change): reads
@@ -100,14 +101,39 @@ SaveOutcome file_saveClick(Calculator& calc, Ctl sender = Ctl::MainMenu_file_sav
 
 // --- loading ---------------------------------------------------------------
 
+// --- what the sheet shows beyond the stored fields -------------------------
+
+// The section that keeps the force orb (`ForceOrb`, the row of
+// Select_ForceOrb), the buffs cast on the character (`CastOn1` .. `CastOn8`,
+// their levels; `CastOn1On` .. `CastOn8On` but not `CastOn3On`, their
+// switches) and the timed-skill switches (`Skill1On` .. `Skill16On`). Other
+// readers of build files ignore it.
+inline constexpr std::string_view kActiveSection = "ActiveEffects";
+
+// Keys of kActiveSection in the order a save writes them.
+std::span<const std::string> active_keys();
+
+// Writes kActiveSection from the sheet and the calculation state.
+void write_active_effects(const Calculator& calc, IniDocument& doc);
+
+// Restores what kActiveSection holds: each key present with an integer sets
+// its control or switch (levels clamp to their field; -1 selects no force
+// orb, and a row the list does not have is ignored); missing keys leave theirs as they are. A
+// document without the section changes nothing.
+void restore_active_effects(Calculator& calc, const IniDocument& doc);
+
 // Copies a build into the sheet (the steps between choosing the file and
 // releasing it), in the order the item handlers need: the class first, so
 // the armour list holds its rows; each item handler before its slot's
 // boxes, so the stored values win. Writes controls only; starts no pass.
 void apply_build(Calculator& calc, const IniDocument& doc);
 
-// The load branch of the pass: choose a file, copy it into the sheet, show
-// its name.
+// apply_build, then restore_active_effects: everything a build document
+// holds, copied into the sheet. Writes controls only; starts no pass.
+void apply_build_document(Calculator& calc, const IniDocument& doc);
+
+// The load branch of the pass: choose a file, copy it into the sheet
+// (apply_build_document), show its name.
 void file_loadClick(Calculator& calc);
 
 }  // namespace brennick

@@ -1,17 +1,20 @@
-// brennick-cli eval [--locale point|comma] [BUILD.brk]
+// brennick-cli eval [--locale point|comma] [BUILD.brk | --code CODE]
 //                   [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
 //
 // eval starts from the sheet as the window shows it after start-up, loads
 // BUILD as "Load Character" would, applies each --set and --click in the
 // order given as the user's change or click would, saves the sheet to OUT as
 // "Save Character" would (extension ".brk", the label shows OUT), and prints
-// the sheet. Exit status 0 when the last pass completed, 1 when it ended
-// with an error.
+// the sheet. With --code, the build code is loaded as "Paste Build Code"
+// would instead of a file; a code that is refused leaves the start sheet,
+// its message is the status, and no --set or --click is applied. Exit
+// status 0 when the last pass completed, 1 when it ended with an error.
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "buildfile/build_code.h"
 #include "buildfile/build_file.h"
 #include "cli/cli_actions.h"
 #include "cli/command.h"
@@ -70,7 +73,7 @@ void print_text(const Calculator& calc) {
 
 struct EvalArgs {
   std::string locale = "point";
-  std::optional<std::string> build, save_to;
+  std::optional<std::string> build, save_to, code;
   std::vector<std::string> sets, clicks;
   bool json = false;
 };
@@ -95,14 +98,15 @@ int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, con
   calc.state.app_dir = app_dir;
   start_sheet(calc);
   if (a.build) calc.user_click(Ctl::MainMenu_file_load);
-  for (const UserAction& action : actions) {
+  const bool code_loaded = !a.code || load_build_code(calc, *a.code, "MainMenu_file", "MainMenu_file_paste_code");
+  for (const UserAction& action : code_loaded ? actions : std::vector<UserAction>{}) {
     if (!apply_user_action(calc, action)) {
       std::cerr << "brennick-cli: --click " << action.value << ": no such menu item\n";
       return 2;
     }
   }
   // A failed save shows in the status, so the exit status is 1.
-  if (a.save_to) file_saveClick(calc);
+  if (a.save_to && code_loaded) file_saveClick(calc);
 
   if (a.json) {
     std::cout << sheet_json(calc).dump(2) << "\n";
@@ -119,7 +123,11 @@ void add_eval_command(CLI::App& program, CommandContext& context) {
   auto a = std::make_shared<EvalArgs>();
   cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
       ->check(CLI::IsMember({"point", "comma"}));
-  cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  CLI::Option* build = cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  cmd->add_option("--code", a->code, "Build code loaded as \"Paste Build Code\" would")
+      ->type_name("CODE")
+      ->excludes(build)
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   CLI::Option* set = cmd->add_option("--set", a->sets, "Change a control: text, number, list row or 0/1")
                          ->type_name("NAME=VALUE")
                          ->check(action_check(true));

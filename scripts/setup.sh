@@ -7,7 +7,7 @@
 set -euo pipefail
 MODE="${1:-test}"
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev)
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev zlib1g-dev)
 if [ "$MODE" = test ]; then
   PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang xvfb xauth util-linux)
 fi

@@ -34,6 +34,7 @@
 #include "pipeline/planner.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
+#include "ui/build_code_menu.h"
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
 #include "ui/popup_menus.h"
@@ -156,6 +157,15 @@ void apply_style(QLabel* label, std::uint16_t style) {
   label->setAlignment(a);
 }
 
+// A menu that holds commands of the window alone (ui/build_code_menu.h)
+// stays usable whatever the sheet says of it.
+bool holds_window_commands(const QAction* a) {
+  if (!a->menu()) return false;
+  for (const QAction* item : a->menu()->actions())
+    if (item->property("window_command").toBool()) return true;
+  return false;
+}
+
 // A report's lines end in CR LF, the last one too; the box shows the lines
 // without an empty one at the end.
 QString memo_text(const std::string& text) {
@@ -174,6 +184,7 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
   build();
   new PopupMenuView(*this);  // the right-click menus of the pages
   build_comforts();
+  add_build_code_commands(*this);
   choose_font();
   fit_report_boxes();
   refresh_all();
@@ -252,7 +263,7 @@ struct MainWindow::Binders {
     const QSignalBlocker block(a);
     a->setText(qs(c.text));
     a->setToolTip(qs(c.hint));
-    a->setEnabled(c.enabled);
+    a->setEnabled(c.enabled || holds_window_commands(a));
     a->setVisible(c.visible);
   }
 

@@ -2,6 +2,7 @@
 // a widget of the right kind, and user edits reach the model.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEnterEvent>
@@ -20,6 +21,8 @@
 #include <QToolButton>
 #include <memory>
 
+#include "buildfile/build_code.h"
+#include "engine/sheet_json.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
@@ -106,7 +109,8 @@ class MainWindowTest : public QObject {
           QVERIFY2(a, qPrintable(name));
           QCOMPARE(a->text(), text);
           if (!hint.isEmpty()) QCOMPARE(a->toolTip(), hint);  // without one Qt shows the caption
-          QCOMPARE(a->isEnabled(), enabled);
+          // Export holds the window's own "Copy Build Code" and so opens.
+          QCOMPARE(a->isEnabled(), enabled || id == Ctl::MainMenu_view);
           QCOMPARE(a, w().action(id));
           continue;
         }
@@ -250,13 +254,49 @@ class MainWindowTest : public QObject {
     QCOMPARE(w().action(Ctl::MainMenu_file_reset)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     QCOMPARE(w().action(Ctl::MainMenu_help_help)->shortcut(), QKeySequence(QStringLiteral("F1")));
     QVERIFY(!w().action(Ctl::MainMenu_help_help)->isEnabled());
-    QVERIFY(!w().action(Ctl::MainMenu_view)->isEnabled());
+    // Export holds the window's "Copy Build Code", so it opens.
+    QVERIFY(w().action(Ctl::MainMenu_view)->isEnabled());
     QVERIFY(!w().action(Ctl::MainMenu_options)->isEnabled());
     // The tool bar's file label beside its bold caption.
     auto* caption = w().findChild<QLabel*>(QStringLiteral("lbl_current_file"));
     QVERIFY(caption);
     QCOMPARE(caption->text(), QStringLiteral("Current File:  "));
     QVERIFY(caption->font().bold());
+  }
+
+  void build_code_commands() {
+    auto* copy = w().findChild<QAction*>(QStringLiteral("MainMenu_export_copy_code"));
+    auto* paste = w().findChild<QAction*>(QStringLiteral("MainMenu_file_paste_code"));
+    QVERIFY(copy && paste);
+    QCOMPARE(copy->text(), QStringLiteral("Copy Build Code"));
+    QCOMPARE(paste->text(), QStringLiteral("Paste Build Code"));
+    QVERIFY(w().action(Ctl::MainMenu_view)->menu()->actions().contains(copy));
+    QVERIFY(w().action(Ctl::MainMenu_file)->menu()->actions().contains(paste));
+    w().refresh_all();  // the sheet's disabled Export does not close it again
+    QVERIFY(w().action(Ctl::MainMenu_view)->isEnabled());
+
+    calc().user_set_text(Ctl::stat_level, "77");
+    w().refresh();
+    copy->trigger();
+    const QString code = QGuiApplication::clipboard()->text();
+    QVERIFY(code.startsWith(QStringLiteral("BRK-")));
+    QCOMPARE(q(build_code_of_sheet(calc())), code);
+
+    // A damaged code: message in panel 1, the sheet as it was.
+    calc().user_set_text(Ctl::stat_level, "12");
+    w().refresh();
+    const std::string before = sheet_json(calc()).dump();
+    QGuiApplication::clipboard()->setText(code.left(code.size() - 3));
+    paste->trigger();
+    QCOMPARE(w().status_text(1), QStringLiteral("Damaged or incomplete build code: its checksum does not match"));
+    calc().sheet.status_panel1 = "OK";
+    QCOMPARE(sheet_json(calc()).dump(), before);
+
+    QGuiApplication::clipboard()->setText(code);
+    paste->trigger();
+    QCOMPARE(w().status_text(1), QStringLiteral("OK"));
+    QCOMPARE(calc().sheet.value(Ctl::stat_level), 77);
+    QCOMPARE(static_cast<QSpinBox*>(w().widget(Ctl::stat_level))->value(), 77);
   }
 
   void window_size_font_and_status_bar() {

@@ -154,7 +154,9 @@ TEST(BuildSave, WritesEveryKeyInOrderWithCrLf) {
                                 "Regen=0", "ArmorType=-1", "", "[AbsSpecial]", "Armor=0", ""});
   EXPECT_EQ(text.substr(0, head.size()), head);
   EXPECT_NE(text.find(ini({"[SkillLevels]", "Skill1=0"})), std::string::npos);
-  EXPECT_TRUE(text.ends_with("Skill16=0\r\n\r\n"));
+  // The table's keys end with the skill levels; the active effects follow.
+  EXPECT_NE(text.find("Skill16=0\r\n\r\n[ActiveEffects]\r\nForceOrb=-1\r\nCastOn1=0\r\n"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("Skill16On=0\r\n\r\n"));
   // Every key of the table is present, in table order.
   const IniDocument doc = IniDocument::parse(text);
   for (const BuildKey& k : build_keys()) EXPECT_TRUE(doc.has_key(k.section, k.key)) << k.section << "/" << k.key;
