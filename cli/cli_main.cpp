@@ -20,6 +20,8 @@ constexpr AddCommand kCommands[] = {
     add_patch_command,
     add_browse_command,
     add_skills_command,
+    add_explain_command,
+    add_delta_command,
 };
 
 std::string executable_dir(const char* argv0) {
