@@ -1,13 +1,14 @@
 # Runs one golden case and compares its output with the expected file.
 file(STRINGS ${CASE} _args ENCODING UTF-8)
 get_filename_component(_dir ${CASE} DIRECTORY)
-# A case whose first line is another command than eval (browse, skills)
+# A case whose first line is another command than eval (browse, skills,
+# explain, delta)
 # holds that whole command line.
 set(_first "")
 if(_args)
   list(GET _args 0 _first)
 endif()
-if(_first STREQUAL "browse" OR _first STREQUAL "skills")
+if(_first STREQUAL "browse" OR _first STREQUAL "skills" OR _first STREQUAL "explain" OR _first STREQUAL "delta")
   set(_command ${_args})
 else()
   set(_command eval ${_args})
