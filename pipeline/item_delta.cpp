@@ -4,6 +4,7 @@
 #include <cmath>
 #include <array>
 
+#include "equipment/menu_items.h"
 #include "pipeline/breakdown.h"
 #include "pipeline/pass_trace.h"
 
@@ -14,10 +15,26 @@ std::optional<std::vector<LabelChange>> DeltaProbe::changes(const UserAction& ac
   fresh_ = false;
   Planner& p = copy_.planner();
   std::vector<LabelChange> out;
-  if (!apply_user_action(p, action)) return std::nullopt;
+  if (!run(action)) return std::nullopt;
   for (Ctl id : result_labels())
     if (p.sheet.text(id) != calc_.sheet.text(id)) out.push_back({id, calc_.sheet.text(id), p.sheet.text(id)});
   return out;
+}
+
+bool DeltaProbe::run(const UserAction& action) {
+  Planner& p = copy_.planner();
+  if (action.control) return apply_user_action(p, action);
+  // A menu item: the menu prepared as it opens on the user's sheet, then
+  // the item's click.
+  const std::optional<FoundEntry> found = menus_.find(action.value);
+  if (!found) return false;
+  auto& prepared = prepared_for_[static_cast<std::size_t>(found->menu)];
+  if (prepared != action.page) {
+    if (found->menu == Popup::Weapon && action.page != Ctl::TabSheet5 && action.page != Ctl::TabSheet6) return false;
+    menus_.handle_popup(calc_, found->menu, action.page);
+    prepared = action.page;
+  }
+  return click_prepared_menu_item(p, menus_, action.value, action.page);
 }
 
 namespace {

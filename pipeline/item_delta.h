@@ -9,6 +9,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+
+#include "equipment/weapon_menu.h"
 #include "pipeline/scratch_planner.h"
 #include "pipeline/user_action.h"
 
@@ -31,9 +34,15 @@ class DeltaProbe {
   std::optional<std::vector<LabelChange>> changes(const UserAction& action);
 
  private:
+  bool run(const UserAction& action);
+
   const Calculator& calc_;
   ScratchPlanner copy_;
   bool fresh_ = true;
+  // The right-click menus as they open on the sheet (prepared once per
+  // menu and page), for the menu items measured.
+  PopupMenus menus_;
+  std::array<std::optional<std::optional<Ctl>>, kAllPopups.size()> prepared_for_;
 };
 
 // The changes as the tooltips show them, one line per value: signed
