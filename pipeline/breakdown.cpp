@@ -353,6 +353,15 @@ std::string breakdown_text(const Breakdown& b, const NumberFormat& fmt) {
   return out;
 }
 
+std::string label_breakdown_text(const Calculator& calc, Ctl label) {
+  std::string out;
+  for (const std::string& name : breakdown_names_of(label)) {
+    if (!out.empty()) out += "\n\n";
+    out += breakdown_text(*explain(calc, name), calc.format());
+  }
+  return out;
+}
+
 // --- captions and numbers of the result labels ---------------------------------
 
 namespace {

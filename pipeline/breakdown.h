@@ -58,6 +58,10 @@ nlohmann::ordered_json breakdown_json(const Breakdown& b);
 // The breakdown as lines of text, as the window's tooltip shows it.
 std::string breakdown_text(const Breakdown& b, const NumberFormat& fmt);
 
+// The tooltip of a result label: the breakdown text of each of its names,
+// a blank line between; "" for a label without breakdown.
+std::string label_breakdown_text(const Calculator& calc, Ctl label);
+
 // The short caption of a result label as deltas and breakdowns name it:
 // "HP 1h", "Atk-Pow 2h", "Evasion", ...; "" for no result label.
 std::string result_caption(Ctl label);

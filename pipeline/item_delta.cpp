@@ -84,6 +84,12 @@ std::vector<std::string> delta_lines(const std::vector<LabelChange>& changes, co
   return lines;
 }
 
+std::string delta_text(const std::vector<LabelChange>& changes, const NumberFormat& fmt) {
+  std::string out;
+  for (const std::string& line : delta_lines(changes, fmt)) out += (out.empty() ? "" : "\n") + line;
+  return out.empty() ? "no change" : out;
+}
+
 nlohmann::ordered_json delta_json(const std::string& action, const std::vector<LabelChange>& changes) {
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
   out["action"] = action;

@@ -50,6 +50,9 @@ class DeltaProbe {
 // changes alike in both columns is shown once, without the column.
 std::vector<std::string> delta_lines(const std::vector<LabelChange>& changes, const NumberFormat& fmt);
 
+// The lines joined as a tooltip shows them; "no change" when there are none.
+std::string delta_text(const std::vector<LabelChange>& changes, const NumberFormat& fmt);
+
 // {"action": TEXT, "changes": {CONTROL: {"before": TEXT, "after": TEXT}, ...}}
 nlohmann::ordered_json delta_json(const std::string& action, const std::vector<LabelChange>& changes);
 
