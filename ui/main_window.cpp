@@ -1,6 +1,9 @@
 #include "ui/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,6 +33,8 @@
 
 #include "assets/art.h"
 #include "buildfile/build_file.h"
+#include "pipeline/breakdown.h"
+#include "pipeline/item_delta.h"
 #include "pipeline/planner.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
@@ -46,6 +51,7 @@ namespace st = layout::style;
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+constexpr char kDeltaListProperty[] = "brennick_delta_list";  // the item list a popup view shows
 constexpr char kControlProperty[] = "brennick_control";  // widgets that carry a hint (or none)
 
 std::optional<WindowId> window_of_command(Ctl id) {

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
+
+#include "pipeline/item_delta.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -67,6 +69,8 @@ void PopupMenuView::build(Popup which) {
   const PopupMenu& model = model_.menu(which);
   auto* menu = new QMenu(&window_);
   menu->setObjectName(qs(model.name));
+  menu->setToolTipsVisible(true);
+  connect(menu, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
   menus_[static_cast<std::size_t>(which)] = menu;
 
   // Items and sub-menus, one level deep as the model has them.
@@ -79,6 +83,8 @@ void PopupMenuView::build(Popup which) {
       if (!e.items.empty()) {
         QMenu* sub = into->addMenu(caption_text(e.caption));
         sub->setObjectName(qs(e.name));
+        sub->setToolTipsVisible(true);
+        connect(sub, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
         sub->menuAction()->setObjectName(qs(e.name));
         self(sub, e.items, self);
         continue;
@@ -117,10 +123,42 @@ void PopupMenuView::show_model(Popup which) {
   show(model_.menu(which).items, show);
 }
 
+// Set on an action whose tooltip holds its delta for the last opening.
+constexpr char kDeltaProperty[] = "brennick_delta_measured";
+
 void PopupMenuView::prepare(Popup which, Ctl page) {
   page_ = page;
   model_.handle_popup(window_.calculator(), which, page);
   show_model(which);
+  // The weapon menu shows the deltas of its items the moment it opens: they
+  // are measured before it shows. The other menus measure an item when it
+  // is hovered.
+  if (which == Popup::Weapon) {
+    DeltaProbe probe(window_.calculator());
+    for (QAction* a : menu(which)->findChildren<QAction*>()) {
+      if (a->menu() || a->isSeparator() || a->objectName().isEmpty()) continue;
+      const std::string name = a->objectName().toStdString();
+      a->setProperty(kDeltaProperty, false);
+      a->setToolTip(QString());
+      if (name.rfind("age", 0) == 0 || name.rfind("gem", 0) == 0) continue;
+      const auto changes = probe.changes(menu_item_action(name, page));
+      if (changes) a->setToolTip(qs(delta_text(*changes, window_.calculator().format())));
+      a->setProperty(kDeltaProperty, true);
+    }
+  } else {
+    for (QAction* a : menu(which)->findChildren<QAction*>()) {
+      a->setProperty(kDeltaProperty, false);
+      a->setToolTip(QString());
+    }
+  }
+}
+
+void PopupMenuView::show_delta_of(QAction* a) {
+  if (!a || a->menu() || a->isSeparator() || a->property(kDeltaProperty).toBool() || !a->isEnabled()) return;
+  a->setProperty(kDeltaProperty, true);
+  DeltaProbe probe(window_.calculator());
+  const auto changes = probe.changes(menu_item_action(a->objectName().toStdString(), page_));
+  if (changes) a->setToolTip(qs(delta_text(*changes, window_.calculator().format())));
 }
 
 void PopupMenuView::open(Popup which, Ctl page, const QPoint& global_pos) {
