@@ -12,6 +12,9 @@
 #include <QLocale>
 
 #include "app/startup_app.h"
+#include "equipment/weapon_menu.h"
+#include "pipeline/item_delta.h"
+#include "pipeline/pass_trace.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
@@ -57,6 +60,45 @@ void BM_CorePass(benchmark::State& st) {
   if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
 }
 BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same pass recording its trace: the state and the result labels after
+// every step. BM_CorePass is the pass with recording off.
+void BM_CorePassTraced(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  equip(calc);
+  PassTrace trace;
+  calc.pass_observer = &trace;
+  for (auto _ : st) calc.run_calculation(Ctl::stat_health);
+  if (trace.steps().size() != 24) st.SkipWithError("the trace lacks steps");
+}
+BENCHMARK(BM_CorePassTraced)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The deltas of every weapon item of the weapon menu on the one-handed
+// page, as the window computes them before the menu shows.
+void BM_WeaponMenuDeltas(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  equip(calc);
+  PopupMenus menus;
+  menus.handle_popup(calc, Popup::Weapon, Ctl::TabSheet5);
+  std::vector<std::string> items;
+  for (const MenuEntry& kind : menus.menu(Popup::Weapon).items)
+    if (kind.name.size() > 1 && kind.name.rfind("Age", 0) != 0 && kind.name.rfind("Gem", 0) != 0)
+      for (const MenuEntry& item : kind.items) items.push_back(item.name);
+  std::size_t measured = 0;
+  for (auto _ : st) {
+    DeltaProbe probe(calc);
+    measured = 0;
+    for (const std::string& item : items)
+      if (probe.changes(menu_item_action(item, Ctl::TabSheet5))) ++measured;
+  }
+  st.counters["items"] = static_cast<double>(items.size());
+  st.counters["measured"] = static_cast<double>(measured);
+}
+BENCHMARK(BM_WeaponMenuDeltas)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 // A level-120 character of the class with every skill at level 10 and
 // every timed skill switched on (of an exclusive pair the later one), a

@@ -1,8 +1,12 @@
-// The dialogs brennick-cli answers.
+// The dialogs brennick-cli answers, and the --set and --click arguments the
+// commands that enter a character share.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "pipeline/planner.h"
 #include "pipeline/user_action.h"
@@ -21,3 +25,25 @@ class CliDialogs : public SilentDialogs {
 };
 
 }  // namespace brennick
+
+namespace brennick::cli {
+
+// A --set or --click as given on the command line.
+struct GivenAction {
+  std::string text;  // the argument: "Select_class=5", "Axe05@TabSheet5"
+  UserAction action;
+};
+
+// Checks the argument of --set (true) or --click (false): a bad one fails
+// the parse with a message naming what is wrong.
+CLI::Validator action_check(bool set);
+
+// The --set and --click arguments in the order given; `set` is the --set option.
+std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector<std::string>& sets,
+                                          const std::vector<std::string>& clicks, const CLI::Option* set);
+
+// Applies the first `count` actions in order as the user would; false (with
+// the message on stderr) when a clicked menu item does not exist.
+bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count);
+
+}  // namespace brennick::cli

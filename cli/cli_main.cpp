@@ -21,6 +21,8 @@ constexpr AddCommand kCommands[] = {
     add_browse_command,
     add_skills_command,
     add_code_command,
+    add_explain_command,
+    add_delta_command,
 };
 
 std::string executable_dir(const char* argv0) {

@@ -27,5 +27,7 @@ void add_patch_command(CLI::App& program, CommandContext& context);
 void add_browse_command(CLI::App& program, CommandContext& context);
 void add_skills_command(CLI::App& program, CommandContext& context);
 void add_code_command(CLI::App& program, CommandContext& context);
+void add_explain_command(CLI::App& program, CommandContext& context);
+void add_delta_command(CLI::App& program, CommandContext& context);
 
 }  // namespace brennick::cli

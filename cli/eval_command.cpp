@@ -20,6 +20,7 @@
 #include "cli/command.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
+#include "pipeline/pass_trace.h"
 
 namespace brennick::cli {
 namespace {
@@ -37,20 +38,6 @@ class EvalDialogs : public CliDialogs {
  private:
   std::optional<std::string> out_;
 };
-
-// What is wrong with the argument of --set or --click; "" when it is good.
-std::string action_problem(bool set, const std::string& argument) {
-  if (parse_user_action(set, argument)) return "";
-  const std::string name = argument.substr(0, argument.find(set ? '=' : '@'));
-  if (set && argument.find('=') == std::string::npos) return "'" + argument + "' is not NAME=VALUE";
-  if (!control_by_name(name)) return "unknown control name '" + name + "' (names are case-sensitive)";
-  if (!set) return "unknown page in '" + argument + "'";
-  return "'" + argument.substr(name.size() + 1) + "' is no value for " + name;
-}
-
-CLI::Validator action_check(bool set) {
-  return CLI::Validator([set](std::string& v) { return action_problem(set, v); }, "");
-}
 
 void print_text(const Calculator& calc) {
   std::cout << "status: " << calc.sheet.status_panel1 << "\n";
@@ -76,40 +63,28 @@ struct EvalArgs {
   std::optional<std::string> build, save_to, code;
   std::vector<std::string> sets, clicks;
   bool json = false;
+  bool trace = false;
 };
 
-// The --set and --click arguments in the order given.
-std::vector<UserAction> actions_in_order(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set) {
-  std::vector<UserAction> actions;
-  std::size_t next_set = 0, next_click = 0;
-  for (const CLI::Option* opt : cmd.parse_order()) {
-    if (opt->get_name() != "--set" && opt->get_name() != "--click") continue;
-    const bool is_set = opt == set;
-    const std::string& arg = is_set ? a.sets.at(next_set++) : a.clicks.at(next_click++);
-    actions.push_back(*parse_user_action(is_set, arg));
-  }
-  return actions;
-}
-
 int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, const std::string& app_dir) {
-  const std::vector<UserAction> actions = actions_in_order(cmd, a, set);
+  const std::vector<GivenAction> actions = actions_in_order(cmd, a.sets, a.clicks, set);
   EvalDialogs cli_dialogs(a.build, a.save_to);
   Planner calc(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&cli_dialogs, nullptr, nullptr});
   calc.state.app_dir = app_dir;
   start_sheet(calc);
+  PassTrace trace;
+  if (a.trace) calc.pass_observer = &trace;
   if (a.build) calc.user_click(Ctl::MainMenu_file_load);
   const bool code_loaded = !a.code || load_build_code(calc, *a.code, "MainMenu_file", "MainMenu_file_paste_code");
-  for (const UserAction& action : code_loaded ? actions : std::vector<UserAction>{}) {
-    if (!apply_user_action(calc, action)) {
-      std::cerr << "brennick-cli: --click " << action.value << ": no such menu item\n";
-      return 2;
-    }
-  }
+  if (code_loaded && !apply_actions(calc, actions, actions.size())) return 2;
+  calc.pass_observer = nullptr;
   // A failed save shows in the status, so the exit status is 1.
   if (a.save_to && code_loaded) file_saveClick(calc);
 
   if (a.json) {
-    std::cout << sheet_json(calc).dump(2) << "\n";
+    nlohmann::ordered_json out = sheet_json(calc);
+    if (a.trace) out["trace"] = trace_json(trace);
+    std::cout << out.dump(2) << "\n";
   } else {
     print_text(calc);
   }
@@ -138,6 +113,8 @@ void add_eval_command(CLI::App& program, CommandContext& context) {
       ->check([](const std::string& v) { return v.empty() ? std::string("--save needs a file name") : std::string(); })
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   cmd->add_flag("--json", a->json, "Print {\"status\", \"controls\", \"state\"} as JSON");
+  cmd->add_flag("--trace", a->trace, "With --json: add \"trace\", what each step of the last pass changed")
+      ->needs("--json");
   cmd->callback([cmd, a, set, &context] { context.exit_code = run_eval(*cmd, *a, set, context.app_dir); });
 }
 

@@ -22,6 +22,22 @@
 
 namespace brennick {
 
+class Calculator;
+
+// Watches a recalculation pass step by step (the pass trace, breakdowns).
+// The pass calls it only when one is set: with none, a pass pays one null
+// check per step.
+class PassObserver {
+ public:
+  virtual ~PassObserver() = default;
+  // Before step 1, after the class branch.
+  virtual void pass_begins(const Calculator& calc) = 0;
+  // After step `step` (1 .. 24) completed.
+  virtual void step_done(int step, const char* operation, const Calculator& calc) = 0;
+  // When step `step` threw: the state holds what it wrote before the error.
+  virtual void step_failed(int step, const char* operation, const Calculator& calc) = 0;
+};
+
 class Calculator {
  public:
   struct Services {
@@ -37,6 +53,7 @@ class Calculator {
 
   Sheet sheet;
   CalcState state;
+  PassObserver* pass_observer = nullptr;  // null: the pass is not watched
 
   const NumberFormat& format() const { return format_; }
   Dialogs& dialogs() { return *services_.dialogs; }

@@ -51,6 +51,17 @@ bool run_item(Calculator& calc, const FoundEntry& found, bool two_handed) {
 bool click_menu_item(Calculator& calc, const std::string& item, std::optional<Ctl> page) {
   PopupMenus menus;
   const std::optional<FoundEntry> found = menus.find(item);
+  if (!found) return false;
+  // The menu is prepared as it is when it opens, so that an item the user
+  // cannot click (a weapon of the other grip) cannot be run by name.
+  if (found->menu != Popup::Weapon || page == Ctl::TabSheet5 || page == Ctl::TabSheet6)
+    menus.handle_popup(calc, found->menu, page);
+  return click_prepared_menu_item(calc, menus, item, page);
+}
+
+bool click_prepared_menu_item(Calculator& calc, const PopupMenus& menus, const std::string& item,
+                              std::optional<Ctl> page) {
+  const std::optional<FoundEntry> found = menus.find(item);
   // Only items run something: not the sub-menus, not the separator.
   if (!found || found->item->separator || !found->item->items.empty()) return false;
 
@@ -58,12 +69,10 @@ bool click_menu_item(Calculator& calc, const std::string& item, std::optional<Ct
   if (found->menu == Popup::Weapon) {
     // Weapon-menu items act on the page the menu was opened on.
     if (page != Ctl::TabSheet5 && page != Ctl::TabSheet6) return false;
+    if (menus.weapon_page() != page) return false;
     two_handed = page == Ctl::TabSheet6;
   }
-  // The menu is prepared as it is when it opens, so that an item the user
-  // cannot click (a weapon of the other grip) cannot be run by name.
-  menus.handle_popup(calc, found->menu, page);
-  const FoundEntry prepared = *menus.find(item);
+  const FoundEntry& prepared = *found;
   if (!prepared.item->enabled) return false;
 
   // The parent of a menu item is the sub-menu (or menu) holding it.

@@ -16,4 +16,11 @@ namespace brennick {
 // item (or the item is disabled, or a weapon-menu item lacks its page).
 bool click_menu_item(Calculator& calc, const std::string& item, std::optional<Ctl> page);
 
+class PopupMenus;
+// The same with the menus already prepared (handle_popup) for this sheet
+// and, for the weapon menu, for `page`: many items of one opening of a menu
+// are run without preparing it again for each.
+bool click_prepared_menu_item(Calculator& calc, const PopupMenus& menus, const std::string& item,
+                              std::optional<Ctl> page);
+
 }  // namespace brennick

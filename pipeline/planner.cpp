@@ -66,7 +66,43 @@ void toggle_cast_on(Calculator& calc, Ctl sender) {
   }
 }
 
+// The steps 1 .. 24 of the pass, in their fixed order.
+struct PassStep {
+  const char* operation;
+  void (*run)(Calculator& c);
+};
+constexpr PassStep kPassSteps[kPassStepCount] = {
+    {"get_data_from_fields", [](Calculator& c) { c.get_data_from_fields(); }},
+    {"set_level_regs", [](Calculator& c) { c.set_level_regs(); }},
+    {"handle_quests", [](Calculator& c) { c.handle_quests(); }},
+    {"calc_free_stat_points", [](Calculator& c) { c.calc_free_stat_points(); }},
+    {"calc_free_skill_points", [](Calculator& c) { c.calc_free_skill_points(); }},
+    {"calc_free_t4skill_points", [](Calculator& c) { c.calc_free_t4skill_points(); }},
+    {"Calc_HP", [](Calculator& c) { c.Calc_HP(); }},
+    {"Calc_MP", [](Calculator& c) { c.Calc_MP(); }},
+    {"Calc_STM", [](Calculator& c) { c.Calc_STM(); }},
+    {"Calc_MP_regen", [](Calculator& c) { c.Calc_MP_regen(); }},
+    {"Calc_defense", [](Calculator& c) { c.Calc_defense(); }},
+    {"Calc_Absorption", [](Calculator& c) { c.Calc_Absorption(); }},
+    {"Calc_AtkRtg", [](Calculator& c) { c.Calc_AtkRtg(); }},
+    {"Calc_Critical", [](Calculator& c) { c.Calc_Critical(); }},
+    {"Calc_Block", [](Calculator& c) { c.Calc_Block(); }},
+    {"Calc_weight", [](Calculator& c) { c.Calc_weight(); }},
+    {"handle_ForceOrb", [](Calculator& c) { handle_ForceOrb(c); }},
+    {"Calc_dmg", [](Calculator& c) { c.Calc_dmg(); }},
+    {"Calc_castOn", [](Calculator& c) { Calc_castOn(c, true); }},
+    {"Calc_skills", [](Calculator& c) { Calc_skills(c); }},
+    {"Calc_castOn", [](Calculator& c) { Calc_castOn(c, false); }},
+    {"Calc_DoT", [](Calculator& c) { c.Calc_DoT(); }},
+    {"Calc_Speed", [](Calculator& c) { c.Calc_Speed(); }},
+    {"display_final_results", [](Calculator& c) { c.display_final_results(); }},
+};
+
 }  // namespace
+
+const char* pass_step_operation(int step) {
+  return step >= 1 && step <= kPassStepCount ? kPassSteps[step - 1].operation : "";
+}
 
 void run_pass(Calculator& c, Ctl sender) {
   CalcState& state = c.state;
@@ -94,30 +130,18 @@ void run_pass(Calculator& c, Ctl sender) {
     state.class_setup_done = 1;
   }
 
-  c.get_data_from_fields();     // 1
-  c.set_level_regs();           // 2
-  c.handle_quests();            // 3
-  c.calc_free_stat_points();    // 4
-  c.calc_free_skill_points();   // 5
-  c.calc_free_t4skill_points(); // 6
-  c.Calc_HP();                  // 7
-  c.Calc_MP();                  // 8
-  c.Calc_STM();                 // 9
-  c.Calc_MP_regen();            // 10
-  c.Calc_defense();             // 11
-  c.Calc_Absorption();          // 12
-  c.Calc_AtkRtg();              // 13
-  c.Calc_Critical();            // 14
-  c.Calc_Block();               // 15
-  c.Calc_weight();              // 16
-  handle_ForceOrb(c);           // 17
-  c.Calc_dmg();                 // 18
-  Calc_castOn(c, true);         // 19
-  Calc_skills(c);               // 20
-  Calc_castOn(c, false);        // 21
-  c.Calc_DoT();                 // 22
-  c.Calc_Speed();               // 23
-  c.display_final_results();    // 24
+  PassObserver* const observer = c.pass_observer;
+  if (observer) observer->pass_begins(c);
+  int step = 0;
+  try {
+    for (; step < kPassStepCount; ++step) {
+      kPassSteps[step].run(c);
+      if (observer) observer->step_done(step + 1, kPassSteps[step].operation, c);
+    }
+  } catch (...) {
+    if (observer) observer->step_failed(step + 1, kPassSteps[step].operation, c);
+    throw;
+  }
 
   state.calc_ready = 1;
   c.changeEvents();

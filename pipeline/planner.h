@@ -18,7 +18,13 @@ inline constexpr const char* kClassStartValuesHint = "Statistics set to the clas
 
 // The recalculation pass: the class branch, then the steps 1 .. 24 in their
 // fixed order. Throws on a conversion error.
+// A PassObserver set on the calculator sees each step complete or fail.
 void run_pass(Calculator& calc, Ctl sender);
+
+// The steps of the pass and the operation each runs ("get_data_from_fields"
+// .. "display_final_results"; steps 19 and 21 are both "Calc_castOn").
+inline constexpr int kPassStepCount = 24;
+const char* pass_step_operation(int step);  // "" outside 1 .. 24
 
 class Planner : public Calculator {
  public:

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -31,6 +33,8 @@
 
 #include "assets/art.h"
 #include "buildfile/build_file.h"
+#include "pipeline/breakdown.h"
+#include "pipeline/item_delta.h"
 #include "pipeline/planner.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
@@ -50,6 +54,7 @@ namespace st = layout::style;
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+constexpr char kDeltaListProperty[] = "brennick_delta_list";  // the item list a popup view shows
 constexpr char kControlProperty[] = "brennick_control";  // widgets that carry a hint (or none)
 
 std::optional<WindowId> window_of_command(Ctl id) {
@@ -422,6 +427,11 @@ struct MainWindow::Binders {
     combo->setEditable(false);
     combo->setMaxVisibleItems(qMax(10, static_cast<int>(w.calc_.sheet[id].rows.size())));
     if (is_weapon_kind_list(id)) combo->setIconSize(QSize(16, 16));
+    if (is_item_list(id)) {
+      // Hovering a row shows what choosing it would change.
+      combo->view()->viewport()->setProperty(kDeltaListProperty, static_cast<int>(id));
+      combo->view()->viewport()->installEventFilter(&w);
+    }
     connect(combo, &QComboBox::activated, &w, [&w, id](int row) {
       w.user_action([&] { w.calc_.user_select_row(id, row); });
       // The class's hint shows even where the pointer left another one.
@@ -733,10 +743,33 @@ void MainWindow::show_hint_of(QWidget* w) {
   panel0_->setText(hint);
 }
 
+// The tooltips the core computes on hover: the breakdown of a result label,
+// the deltas of a row of an item list.
+bool MainWindow::show_core_tooltip(QWidget* w, QHelpEvent* help) {
+  const QVariant list = w->property(kDeltaListProperty);
+  if (list.isValid()) {
+    auto* view = qobject_cast<QAbstractItemView*>(w->parentWidget());
+    const QModelIndex index = view ? view->indexAt(help->pos()) : QModelIndex();
+    if (!index.isValid()) return false;
+    DeltaProbe probe(calc_);
+    const auto changes = probe.changes(select_row_action(static_cast<Ctl>(list.toInt()), index.row()));
+    if (!changes) return false;
+    QToolTip::showText(help->globalPos(), qs(delta_text(*changes, calc_.format())), w);
+    return true;
+  }
+  const auto id = control_by_name(w->objectName().toStdString());
+  if (!id || breakdown_names_of(*id).empty()) return false;
+  QToolTip::showText(help->globalPos(), qs(label_breakdown_text(calc_, *id)), w);
+  return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWidgetType()) return QMainWindow::eventFilter(watched, event);
   auto* w = static_cast<QWidget*>(watched);
   switch (event->type()) {
+    case QEvent::ToolTip:
+      if (show_core_tooltip(w, static_cast<QHelpEvent*>(event))) return true;
+      break;
     case QEvent::Enter:
       show_hint_of(w);
       break;

@@ -33,6 +33,7 @@
 #include "ui/secondary_windows.h"
 
 class QAction;
+class QHelpEvent;
 class QLabel;
 class QMenu;
 class QStyle;
@@ -122,6 +123,7 @@ class MainWindow : public QMainWindow {
   void apply(Ctl id);
   void apply_picture(Ctl id);
   void show_hint_of(QWidget* w);
+  bool show_core_tooltip(QWidget* w, QHelpEvent* help);
   void after_user_action();
   void leave_box(Ctl id);
   QWidget* container(Ctl id) const;

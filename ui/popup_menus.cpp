@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
+
+#include "pipeline/item_delta.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,6 +17,8 @@ namespace brennick {
 namespace {
 
 constexpr const char* kImageProperty = "brennick_image";
+// The requirement hint of a weapon item.
+constexpr const char* kHintProperty = "brennick_hint";
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -23,6 +27,15 @@ QString caption_text(const std::string& s) {
   QString t = qs(s);
   t.replace(QLatin1Char('&'), QLatin1String("&&"));
   return t;
+}
+
+// Set on an action whose tooltip holds its delta for the last opening.
+constexpr char kDeltaProperty[] = "brennick_delta_measured";
+
+// The tooltip of a menu item: its requirement hint, if any, then its delta.
+void show_tooltip(QAction* a, const QString& delta) {
+  const QString hint = a->property(kHintProperty).toString();
+  a->setToolTip(hint.isEmpty() ? delta : delta.isEmpty() ? hint : hint + QLatin1Char('\n') + delta);
 }
 
 }  // namespace
@@ -67,8 +80,9 @@ void PopupMenuView::build(Popup which) {
   const PopupMenu& model = model_.menu(which);
   auto* menu = new QMenu(&window_);
   menu->setObjectName(qs(model.name));
-  menus_[static_cast<std::size_t>(which)] = menu;
   menu->setToolTipsVisible(true);
+  connect(menu, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
+  menus_[static_cast<std::size_t>(which)] = menu;
 
   // Items and sub-menus, one level deep as the model has them.
   auto add_items = [&](QMenu* into, const std::vector<MenuEntry>& entries, auto& self) -> void {
@@ -81,6 +95,7 @@ void PopupMenuView::build(Popup which) {
         QMenu* sub = into->addMenu(caption_text(e.caption));
         sub->setObjectName(qs(e.name));
         sub->setToolTipsVisible(true);
+        connect(sub, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
         sub->menuAction()->setObjectName(qs(e.name));
         self(sub, e.items, self);
         continue;
@@ -114,17 +129,49 @@ void PopupMenuView::show_model(Popup which) {
       a->setIcon(icon_of(which, e.image));
       a->setIconVisibleInMenu(e.image != kNoImage);
       a->setProperty(kImageProperty, e.image);
-      // The weapon items explain their requirement mark.
+      // The weapon items explain their requirement mark; a delta, once
+      // measured, follows on the next lines.
+      a->setProperty(kHintProperty, qs(e.hint));
       a->setToolTip(caption_text(e.hint.empty() ? e.caption : e.hint));
     }
   };
   show(model_.menu(which).items, show);
 }
 
+
 void PopupMenuView::prepare(Popup which, Ctl page) {
   page_ = page;
   model_.handle_popup(window_.calculator(), which, page);
   show_model(which);
+  // The weapon menu shows the deltas of its items the moment it opens: they
+  // are measured before it shows. The other menus measure an item when it
+  // is hovered.
+  if (which == Popup::Weapon) {
+    DeltaProbe probe(window_.calculator());
+    for (QAction* a : menu(which)->findChildren<QAction*>()) {
+      if (a->menu() || a->isSeparator() || a->objectName().isEmpty()) continue;
+      const std::string name = a->objectName().toStdString();
+      a->setProperty(kDeltaProperty, false);
+      show_tooltip(a, QString());
+      if (name.rfind("age", 0) == 0 || name.rfind("gem", 0) == 0) continue;
+      const auto changes = probe.changes(menu_item_action(name, page));
+      if (changes) show_tooltip(a, qs(delta_text(*changes, window_.calculator().format())));
+      a->setProperty(kDeltaProperty, true);
+    }
+  } else {
+    for (QAction* a : menu(which)->findChildren<QAction*>()) {
+      a->setProperty(kDeltaProperty, false);
+      show_tooltip(a, QString());
+    }
+  }
+}
+
+void PopupMenuView::show_delta_of(QAction* a) {
+  if (!a || a->menu() || a->isSeparator() || a->property(kDeltaProperty).toBool() || !a->isEnabled()) return;
+  a->setProperty(kDeltaProperty, true);
+  DeltaProbe probe(window_.calculator());
+  const auto changes = probe.changes(menu_item_action(a->objectName().toStdString(), page_));
+  if (changes) show_tooltip(a, qs(delta_text(*changes, window_.calculator().format())));
 }
 
 void PopupMenuView::open(Popup which, Ctl page, const QPoint& global_pos) {

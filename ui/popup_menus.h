@@ -50,6 +50,8 @@ class PopupMenuView : public QObject {
 
  private:
   void build(Popup which);
+  // Measures a hovered item's delta into its tooltip (when it has none yet).
+  void show_delta_of(QAction* a);
   void show_model(Popup which);
   QIcon icon_of(Popup which, int image) const;
 

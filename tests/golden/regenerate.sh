@@ -21,7 +21,7 @@ for case in "${cases[@]}"; do
   name="$(basename "$case" .args)"
   mapfile -t args < "$case"
   command=(eval "${args[@]}")
-  case "${args[0]:-}" in browse|skills|code) command=("${args[@]}") ;; esac
+  case "${args[0]:-}" in browse|skills|code|explain|delta) command=("${args[@]}") ;; esac
   (cd "$here" && "$cli" "${command[@]}" --json > "$here/$name.expected.json") || [ $? -eq 1 ]
   echo "wrote $name.expected.json"
 done

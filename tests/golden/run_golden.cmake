@@ -2,13 +2,14 @@
 file(STRINGS ${CASE} _args ENCODING UTF-8)
 get_filename_component(_dir ${CASE} DIRECTORY)
 # A case whose first line is another command than eval (browse, skills,
-# code)
+# code, explain, delta)
 # holds that whole command line.
 set(_first "")
 if(_args)
   list(GET _args 0 _first)
 endif()
-if(_first STREQUAL "browse" OR _first STREQUAL "skills" OR _first STREQUAL "code")
+if(_first STREQUAL "browse" OR _first STREQUAL "skills" OR _first STREQUAL "code" OR _first STREQUAL "explain"
+   OR _first STREQUAL "delta")
   set(_command ${_args})
 else()
   set(_command eval ${_args})

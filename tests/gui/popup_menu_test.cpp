@@ -1,10 +1,16 @@
 // The right-click menus of the main window: opened on their pages, they show
 // the weapon tables' captions, the grip's enabled rows and the requirement
 // dots; a click fills the slot and refreshes the window.
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
+#include <QDir>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QScreen>
+#include <QToolTip>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -12,8 +18,11 @@
 #include "data/weapon_tables.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
+#include "equipment/menu_items.h"
 #include "equipment/mixing.h"
 #include "equipment/weapon_menu.h"
+#include "pipeline/breakdown.h"
+#include "pipeline/item_delta.h"
 #include "ui/main_window.h"
 #include "ui/popup_menus.h"
 
@@ -88,7 +97,112 @@ class PopupMenuTest : public QObject {
     return n;
   }
 
+  // A Knight with a one-handed sword, for the tooltips.
+  void enter_knight() {
+    calc().user_select_row(Ctl::Select_class, Knight);
+    calc().user_set_value(Ctl::stat_level, 45);
+    calc().user_set_value(Ctl::stat_strenght, 172);
+    calc().user_set_text(Ctl::stat_armor_def, "310");
+    calc().user_set_text(Ctl::stat_amu_HP, "23");
+    calc().user_set_value(Ctl::skill_level_1_1, 10);
+    QVERIFY(click_menu_item(calc(), "Sword03", Ctl::TabSheet5));
+    w().refresh();
+  }
+
+  // With BRENNICK_SCREENSHOTS set to a folder (and a real display, as under
+  // xvfb-run), the screen as it is now goes there as NAME.png.
+  void screenshot(const char* name) {
+    const QString dir = qEnvironmentVariable("BRENNICK_SCREENSHOTS");
+    if (dir.isEmpty()) return;
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(dir).filePath(QString::fromLatin1(name) + ".png"));
+  }
+
  private slots:
+  void the_weapon_menu_shows_each_items_delta_when_it_opens() {
+    enter_knight();
+    if (!qEnvironmentVariableIsEmpty("BRENNICK_SCREENSHOTS")) {
+      w().show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    QMenu* m = right_click(Ctl::TabSheet5, "popup_weap");
+    QVERIFY(m);
+    DeltaProbe probe(calc());
+    int with_delta = 0;
+    for (int k = 0; k < 8; ++k)
+      for (std::size_t i = 0; i < weapon_rows(k).size(); ++i) {
+        const QString name = item_name(k, static_cast<int>(i) + 1);
+        QAction* a = action(m, name);
+        QVERIFY(a);
+        const auto changes = probe.changes(menu_item_action(name.toStdString(), Ctl::TabSheet5));
+        QCOMPARE(changes.has_value(), a->isEnabled());
+        if (!changes) continue;
+        // The requirement hint first, then the delta.
+        const QStringList lines = a->toolTip().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("All requirements met")) || lines[0].startsWith(QStringLiteral("Not met: ")),
+                 qPrintable(lines[0]));
+        QCOMPARE(lines.mid(1).join(QLatin1Char('\n')), q(delta_text(*changes, calc().format())));
+        ++with_delta;
+      }
+    QCOMPARE(with_delta, 81);
+    QAction* sword = action(m, "Sword05");
+    QVERIFY(sword->toolTip().contains(QStringLiteral("Atk-Pow 1h")));
+    QCOMPARE(box(Ctl::stat_weap_min_pow), q(calc().sheet.text(Ctl::stat_weap_min_pow)));
+    // The sword sub-menu open, the pointer on Sword05: its tooltip.
+    if (!qEnvironmentVariableIsEmpty("BRENNICK_SCREENSHOTS")) {
+      m->popup(w().mapToGlobal(QPoint(40, 40)));
+      QTest::qWait(200);
+      QMenu* swords = m->findChild<QMenu*>(QStringLiteral("Sword1"));
+      QVERIFY(swords);
+      m->setActiveAction(swords->menuAction());
+      swords->popup(m->mapToGlobal(m->actionGeometry(swords->menuAction()).topRight()));
+      QTest::qWait(200);
+      swords->setActiveAction(sword);
+      const QRect r = swords->actionGeometry(sword);
+      QToolTip::showText(swords->mapToGlobal(r.center() + QPoint(20, 8)), sword->toolTip(), swords);
+      screenshot("weapon_menu_delta");
+      QToolTip::hideText();
+    }
+  }
+
+  void a_row_of_an_item_list_shows_its_delta_on_hover() {
+    enter_knight();
+    auto* combo = static_cast<QComboBox*>(w().widget(Ctl::Select_Armor));
+    QWidget* viewport = combo->view()->viewport();
+    combo->showPopup();
+    QTest::qWait(50);
+    const QRect row = combo->view()->visualRect(combo->model()->index(3, 0));
+    QHelpEvent e(QEvent::ToolTip, row.center(), viewport->mapToGlobal(row.center()));
+    QApplication::sendEvent(viewport, &e);
+    DeltaProbe probe(calc());
+    const auto changes = probe.changes(select_row_action(Ctl::Select_Armor, 3));
+    QVERIFY(changes);
+    QCOMPARE(QToolTip::text(), q(delta_text(*changes, calc().format())));
+    combo->hidePopup();
+    QToolTip::hideText();
+  }
+
+  void result_labels_show_their_breakdowns() {
+    enter_knight();
+    if (!qEnvironmentVariableIsEmpty("BRENNICK_SCREENSHOTS")) {
+      w().show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    for (Ctl id : {Ctl::Lbl_final_stat_HP, Ctl::Lbl_final_stat_abs_2, Ctl::Lbl_final_stat_atkpow}) {
+      QWidget* label = w().widget(id);
+      QVERIFY(label);
+      QHelpEvent e(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(label, &e);
+      QCOMPARE(QToolTip::text(), q(label_breakdown_text(calc(), id)));
+    }
+    QVERIFY(QToolTip::text().contains(QStringLiteral("Atk-Pow 1h (min)")));
+    QVERIFY(QToolTip::text().contains(QStringLiteral("Atk-Pow 1h (max)")));
+    QVERIFY(QToolTip::text().contains(QStringLiteral("rounding and interplay")));
+    screenshot("breakdown_atkpow");
+    QToolTip::hideText();
+  }
+
   void init() {
     dialogs_ = std::make_unique<SilentDialogs>();
     calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});

@@ -62,7 +62,7 @@ inline GoldenBuild read_golden(const fs::path& file) {
       g.only_stored_controls = g.only_stored_controls && set && stored(*action->control);
     } else if (args[i] == "--code" && i + 1 < args.size()) {
       g.code = args[++i];
-    } else if (args[i] == "--json") {
+    } else if (args[i] == "--json" || args[i] == "--trace") {
     } else if (!args[i].starts_with("-") && !g.build) {
       g.build = file.parent_path() / args[i];
     } else {
@@ -115,7 +115,8 @@ inline std::vector<fs::path> golden_cases() {
   std::vector<fs::path> out;
   for (const auto& e : fs::directory_iterator(fs::path(BRENNICK_SOURCE_DIR) / "tests" / "golden"))
     if (e.path().extension() == ".args") {
-      // Cases of the browse, skills and code commands hold no sheet.
+      // Cases of the browse, skills and code commands hold no build; those
+      // of explain and delta print no sheet.
       std::ifstream in(e.path());
       std::string first;
       std::getline(in, first);
@@ -132,7 +133,9 @@ inline std::vector<fs::path> golden_cases() {
           }
         }
       }
-      if (first != "browse" && first != "skills" && first != "code" && !refused) out.push_back(e.path());
+      if (first != "browse" && first != "skills" && first != "code" && first != "explain" && first != "delta" &&
+          !refused)
+        out.push_back(e.path());
     }
   std::sort(out.begin(), out.end());
   return out;

@@ -1,0 +1,47 @@
+#include "cli/cli_actions.h"
+
+#include <iostream>
+
+namespace brennick::cli {
+namespace {
+
+// What is wrong with the argument of --set or --click; "" when it is good.
+std::string action_problem(bool set, const std::string& argument) {
+  if (parse_user_action(set, argument)) return "";
+  const std::string name = argument.substr(0, argument.find(set ? '=' : '@'));
+  if (set && argument.find('=') == std::string::npos) return "'" + argument + "' is not NAME=VALUE";
+  if (!control_by_name(name)) return "unknown control name '" + name + "' (names are case-sensitive)";
+  if (!set) return "unknown page in '" + argument + "'";
+  return "'" + argument.substr(name.size() + 1) + "' is no value for " + name;
+}
+
+}  // namespace
+
+CLI::Validator action_check(bool set) {
+  return CLI::Validator([set](std::string& v) { return action_problem(set, v); }, "");
+}
+
+std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector<std::string>& sets,
+                                          const std::vector<std::string>& clicks, const CLI::Option* set) {
+  std::vector<GivenAction> actions;
+  std::size_t next_set = 0, next_click = 0;
+  for (const CLI::Option* opt : cmd.parse_order()) {
+    if (opt->get_name() != "--set" && opt->get_name() != "--click") continue;
+    const bool is_set = opt == set;
+    const std::string& arg = is_set ? sets.at(next_set++) : clicks.at(next_click++);
+    actions.push_back({arg, *parse_user_action(is_set, arg)});
+  }
+  return actions;
+}
+
+bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count) {
+  for (std::size_t i = 0; i < count && i < actions.size(); ++i) {
+    if (!apply_user_action(calc, actions[i].action)) {
+      std::cerr << "brennick-cli: --click " << actions[i].action.value << ": no such menu item\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace brennick::cli
