@@ -9,14 +9,14 @@ std::int32_t saturate_i32(ext x) {
   if (std::isnan(x)) return 0;
   if (x >= 2147483647.0L) return std::numeric_limits<std::int32_t>::max();
   if (x <= -2147483648.0L) return std::numeric_limits<std::int32_t>::min();
-  // x is integral: rounding it in the current mode is exact, and unlike a
-  // cast it needs no switch of the x87 rounding mode.
-  return static_cast<std::int32_t>(std::lrint(x));
+  // x is integral and within 32 bits, so the double of x is x itself; the
+  // double's conversion needs no switch of the x87 rounding mode.
+  return static_cast<std::int32_t>(static_cast<double>(x));
 }
 
-std::int32_t floor_stored(ext x) { return saturate_i32(std::floor(static_cast<ext>(stored(x)))); }
+std::int32_t floor_stored(ext x) { return saturate_i32(floor_x(static_cast<ext>(stored(x)))); }
 
-std::int32_t trunc_stored(ext x) { return saturate_i32(std::trunc(static_cast<ext>(stored(x)))); }
+std::int32_t trunc_stored(ext x) { return saturate_i32(trunc_x(static_cast<ext>(stored(x)))); }
 
 ext round_half_even(ext x) {
   // rintl honours the current rounding mode, which this program never

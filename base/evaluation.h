@@ -7,6 +7,7 @@
 // taken of such a stored double and give a 32-bit integer.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -15,6 +16,24 @@ namespace brennick {
 using ext = long double;
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the evaluation model needs the x87 80-bit extended type");
+
+// floor, trunc and ceil of an extended value, equal to std::floor,
+// std::trunc and std::ceil in every case (signed zeros, NaN, infinities)
+// but without switching the x87 rounding mode, which stalls the FPU on
+// every call: the value is rounded to the nearest integer in the mode this
+// program always runs in and then stepped by one where that went the wrong
+// way (exact, as every extended value of 2^63 or more is an integer).
+inline long double floor_x(long double x) {
+  long double r = std::rint(x);
+  if (r > x) r -= 1;
+  return r == 0 ? std::copysign(0.0L, x) : r;
+}
+inline long double ceil_x(long double x) {
+  long double r = std::rint(x);
+  if (r < x) r += 1;
+  return r == 0 ? std::copysign(0.0L, x) : r;
+}
+inline long double trunc_x(long double x) { return std::signbit(x) ? ceil_x(x) : floor_x(x); }
 
 // Round an extended value to the double the game keeps.
 inline double stored(ext x) { return static_cast<double>(x); }

@@ -1,11 +1,14 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+#include "base/evaluation.h"
 
 namespace brennick {
 namespace {
@@ -19,28 +22,44 @@ struct Digits {
   int exponent = 0;    // value = 0.d1d2d3... * 10^(exponent+1)
 };
 
-Digits significant_digits(long double value, int sig) {
+// The same digits in a buffer of the caller, for the formats that build
+// their text without allocating.
+struct DigitBuf {
+  char digits[24];
+  int count = 0;
+  int exponent = 0;
+};
+
+void significant_digits(long double value, int sig, DigitBuf& d) {
   char buf[64];
   const long double a = fabsl(value);
   const double as_double = static_cast<double>(a);
+  const char* end;
   if (static_cast<long double>(as_double) == a) {
     // Most values are doubles (the stored values of the game): their exact
     // decimal expansion, correctly rounded, is what printf gives as well.
     const auto r = std::to_chars(buf, buf + sizeof buf - 1, as_double, std::chars_format::scientific, sig - 1);
-    *r.ptr = '\0';
+    end = r.ptr;
   } else {
-    std::snprintf(buf, sizeof buf, "%.*Le", sig - 1, a);
+    const int n = std::snprintf(buf, sizeof buf, "%.*Le", sig - 1, a);
+    end = buf + std::min<int>(n, static_cast<int>(sizeof buf) - 1);
   }
-  Digits d;
+  d.count = 0;
+  d.exponent = 0;
   const char* p = buf;
-  for (; *p && *p != 'e'; ++p)
-    if (std::isdigit(static_cast<unsigned char>(*p))) d.digits.push_back(*p);
-  if (*p == 'e') d.exponent = std::atoi(p + 1);
-  return d;
+  for (; p < end && *p != 'e'; ++p)
+    if (*p >= '0' && *p <= '9' && d.count < static_cast<int>(sizeof d.digits)) d.digits[d.count++] = *p;
+  if (p < end) {
+    int e = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
+    d.exponent = e;
+  }
 }
 
-void strip_trailing_zeros(std::string& s) {
-  while (!s.empty() && s.back() == '0') s.pop_back();
+Digits significant_digits(long double value, int sig) {
+  DigitBuf b;
+  significant_digits(value, sig, b);
+  return {std::string(b.digits, static_cast<std::size_t>(b.count)), b.exponent};
 }
 
 }  // namespace
@@ -135,32 +154,45 @@ std::string format_general(long double value, const NumberFormat& fmt) {
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   // Whole numbers below 10^15 print as plain integers: the general format
-  // gives them no separator, no exponent and no trailing zeros.
-  if (fabsl(value) < 1e15L && value == std::trunc(value)) return int_text(static_cast<std::int64_t>(value));
-  Digits d = significant_digits(value, 15);
-  std::string sign = value < 0 ? "-" : "";
-  std::string out;
+  // gives them no separator, no exponent and no trailing zeros. (Below
+  // 2^53 the double of such a number is the number itself.)
+  if (fabsl(value) < 1e15L && value == trunc_x(value))
+    return int_text(static_cast<std::int64_t>(static_cast<double>(value)));
+  DigitBuf d;
+  significant_digits(value, 15, d);
+  int n = d.count;  // the digits without trailing zeros
+  while (n > 0 && d.digits[n - 1] == '0') --n;
+  char out[64];
+  char* o = out;
+  if (value < 0) *o++ = '-';
+  auto put = [&](const char* from, int count) {
+    for (int i = 0; i < count; ++i) *o++ = from[i];
+  };
   if (d.exponent >= 15 || d.exponent < -5) {
-    std::string mant = d.digits;
-    strip_trailing_zeros(mant);
-    out = mant.substr(0, 1);
-    if (mant.size() > 1) out += fmt.decimal + mant.substr(1);
-    out += d.exponent < 0 ? "E-" : "E+";
-    int ax = std::abs(d.exponent);
-    out += (ax < 10 ? "0" : "") + std::to_string(ax);
-    return sign + out;
-  }
-  if (d.exponent >= 0) {
-    std::string ip = d.digits.substr(0, d.exponent + 1);
-    std::string fp = d.digits.substr(d.exponent + 1);
-    strip_trailing_zeros(fp);
-    out = ip + (fp.empty() ? "" : std::string(1, fmt.decimal) + fp);
+    put(d.digits, n > 0 ? 1 : 0);
+    if (n > 1) {
+      *o++ = fmt.decimal;
+      put(d.digits + 1, n - 1);
+    }
+    *o++ = 'E';
+    *o++ = d.exponent < 0 ? '-' : '+';
+    const int ax = std::abs(d.exponent);
+    if (ax < 10) *o++ = '0';
+    o = std::to_chars(o, out + sizeof out, ax).ptr;
+  } else if (d.exponent >= 0) {
+    const int int_digits = std::min(d.exponent + 1, d.count);
+    put(d.digits, int_digits);
+    if (n > int_digits) {
+      *o++ = fmt.decimal;
+      put(d.digits + int_digits, n - int_digits);
+    }
   } else {
-    std::string fp = std::string(-d.exponent - 1, '0') + d.digits;
-    strip_trailing_zeros(fp);
-    out = "0" + std::string(1, fmt.decimal) + fp;
+    *o++ = '0';
+    *o++ = fmt.decimal;
+    for (int i = 0; i < -d.exponent - 1; ++i) *o++ = '0';
+    put(d.digits, n);
   }
-  return sign + out;
+  return std::string(out, o);
 }
 
 std::string format_fixed(long double value, int decimals, const NumberFormat& fmt) {

@@ -15,7 +15,7 @@ std::int32_t wrap32(std::int64_t v) {
 
 // floor of an extended value, as a 32-bit integer (no rounding to double first:
 // "0.13" read as an extended value times 900 is just below 117 and floors to 116).
-std::int32_t floor_ext(ext x) { return saturate_i32(std::floor(x)); }
+std::int32_t floor_ext(ext x) { return saturate_i32(floor_x(x)); }
 
 // (base + floor(base * f)) * times
 std::int32_t boost(std::int32_t base, ext f, std::int64_t times) {

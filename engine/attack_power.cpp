@@ -58,7 +58,7 @@ constexpr int kMasterySlot[kClassCount] = {0, 1, -1, 10, 2, 8, -1, -1};
 bool power_divisor_counts(std::int32_t n) { return n >= 3 && n <= 7; }
 
 // trunc of the extended value, stored.
-ext trunc_line(ext x) { return stored(std::trunc(x)); }
+ext trunc_line(ext x) { return stored(trunc_x(x)); }
 
 struct Stats {
   ext L, STR, SPR, TAL, AGI;

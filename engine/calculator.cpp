@@ -188,7 +188,7 @@ void Calculator::AppException(const std::string& owner, const std::string& detai
 }
 
 void Calculator::get_data_from_fields() {
-  for (const IntBox& b : kIntBoxes) state.*b.value = int_of_text(sheet.text(b.box));
+  for (const IntBox& b : kIntBoxes) state.*b.value = sheet.int_of(b.box);
   parsed_real_boxes_.resize(std::size(kRealBoxes));
   for (std::size_t i = 0; i < std::size(kRealBoxes); ++i) {
     const RealBox& b = kRealBoxes[i];

@@ -56,17 +56,17 @@ void Calculator::Calc_DoT() {
     // Every one-handed set-up and a two-handed bow strike at the fast rate.
     const std::int64_t h = hits_per_minute(sheet.row(c.speed), !c.two_handed || kind == Bow);
     const ext avg = stored(static_cast<ext>(std::int64_t{c.min} + c.max) / 2);
-    const ext k = stored(std::trunc(static_cast<ext>(stored(static_cast<ext>(h * c.crit) / 100))));
+    const ext k = stored(trunc_x(static_cast<ext>(stored(static_cast<ext>(h * c.crit) / 100))));
     ext normal = stored(h * avg - avg * k);
     ext critical = stored(k * avg * 2);
     ext pets = pets_per_minute;
     ext total = stored(normal + critical + pets);
     // Unarmed, the critical share is not shown, though the total keeps it.
     if (kind == NoWeapon) critical = 0;
-    normal = std::floor(normal);
-    critical = std::floor(critical);
-    pets = std::floor(pets);
-    total = std::floor(total);
+    normal = floor_x(normal);
+    critical = floor_x(critical);
+    pets = floor_x(pets);
+    total = floor_x(total);
     sheet.set_text(c.avg_label, format_general(avg, format_));
     sheet.set_text(c.normal_label, format_general(normal, format_));
     sheet.set_text(c.critical_label, format_general(critical, format_));

@@ -15,7 +15,7 @@ namespace {
 ext field(const Sheet& sheet, Ctl id) { return static_cast<ext>(sheet.value(id)); }
 
 // The stored value with its fraction dropped, kept as a real.
-ext trunc_real(ext x) { return std::trunc(static_cast<ext>(stored(x))); }
+ext trunc_real(ext x) { return trunc_x(static_cast<ext>(stored(x))); }
 
 // A level divisor of the armlets or a weapon's rating counts when it is 1, 2 or 3.
 bool rating_divisor_counts(std::int32_t n) { return n >= 1 && n <= 3; }

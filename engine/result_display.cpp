@@ -16,7 +16,7 @@ void Calculator::display_final_results() {
   auto regen = [&](Ctl label, double value) { sheet.set_text(label, format_general(round2(value), format_)); };
   // The exact absorption, and in brackets the whole number the game shows.
   auto absorption = [&](Ctl label, double value) {
-    const std::int32_t in_game = saturate_i32(std::ceil(static_cast<ext>(value)));
+    const std::int32_t in_game = saturate_i32(ceil_x(static_cast<ext>(value)));
     sheet.set_text(label, format_general(round2(value), format_) + " (" + int_text(in_game) + ")");
   };
 

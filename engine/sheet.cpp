@@ -145,9 +145,27 @@ Sheet::Sheet() {
   for (const SlotControls& slot : tables().slots) at(slot.mana).color = colors::blue;
 }
 
+const Sheet::ParsedInt& Sheet::parsed_int(Ctl id) const {
+  const std::size_t i = static_cast<std::size_t>(id);
+  ParsedInt& p = parsed_ints_[i];
+  if (!p.known || p.revision != revisions_[i]) {
+    const std::string& text = controls_[i].text;
+    p.is_int = is_int_text(text);
+    p.value = p.is_int ? int_of_text(text) : 0;
+    p.revision = revisions_[i];
+    p.known = true;
+  }
+  return p;
+}
+
 std::int32_t Sheet::value(Ctl id) const {
-  const Control& c = (*this)[id];
-  return field_value(c.text, c.min);
+  const ParsedInt& p = parsed_int(id);
+  return p.is_int ? p.value : (*this)[id].min;
+}
+
+std::int32_t Sheet::int_of(Ctl id, std::int32_t fallback) const {
+  const ParsedInt& p = parsed_int(id);
+  return p.is_int ? p.value : fallback;
 }
 
 void Sheet::set_text(Ctl id, std::string text) {

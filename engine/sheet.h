@@ -101,6 +101,8 @@ class Sheet {
   const std::string& text(Ctl id) const { return (*this)[id].text; }
   // A number field's value: the integer of its text, or its minimum.
   std::int32_t value(Ctl id) const;
+  // The integer of a control's text as int_of_text reads it, or `fallback`.
+  std::int32_t int_of(Ctl id, std::int32_t fallback = 0) const;
   std::int32_t row(Ctl id) const { return (*this)[id].row; }
   bool checked(Ctl id) const { return (*this)[id].checked; }
 
@@ -136,8 +138,19 @@ class Sheet {
   void touch(Ctl id) { ++revisions_[static_cast<std::size_t>(id)]; }
   void show_row_text(Ctl id);
 
+  // The integer of each text as last read, kept with the revision it was
+  // read at: a text is read again only after it has changed.
+  struct ParsedInt {
+    std::uint32_t revision = 0;
+    bool known = false;
+    bool is_int = false;
+    std::int32_t value = 0;
+  };
+  const ParsedInt& parsed_int(Ctl id) const;
+
   std::array<Control, kControlCount> controls_;
   std::array<std::uint32_t, kControlCount> revisions_{};
+  mutable std::array<ParsedInt, kControlCount> parsed_ints_{};
 };
 
 // Every control id in table order.

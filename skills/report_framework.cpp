@@ -99,7 +99,7 @@ std::string critical_block(std::int32_t crit1, std::int32_t k1, std::int32_t cri
 
 double round_abs(long double value) { return round2(static_cast<ext>(stored(value))); }
 
-std::int32_t floor_of(long double value) { return saturate_i32(std::floor(value)); }
+std::int32_t floor_of(long double value) { return saturate_i32(floor_x(value)); }
 
 std::int32_t pet_per_minute(std::int32_t lo, std::int32_t hi, std::int32_t hits) {
   const std::int64_t total = (std::int64_t{lo} + hi) * hits;
@@ -289,8 +289,6 @@ void ReportRun::slot(int slot_index, int usage_row, const SlotBody& body, const 
   const bool learned = level >= 1 && level <= kSkillLevelCount;
   const int skill = skill_number(class_no_, slot_index);
 
-  calc_.sheet.set_text(controls.info, "");
-
   // The kind picture and the usage label come before the slot's state
   // changes, so the usage label reads the pools as they were when the slot
   // was reached.
@@ -305,17 +303,30 @@ void ReportRun::slot(int slot_index, int usage_row, const SlotBody& body, const 
   }
 
   Slot s(*this, slot_index, skill, learned ? level : 0);
-  if (learned) {
-    if (body) body(s);
-  } else if (level <= 0 && at_zero) {
-    at_zero(s);  // a typed level above the top level neither reports nor resets
+  try {
+    if (learned) {
+      if (body) body(s);
+    } else if (level <= 0 && at_zero) {
+      at_zero(s);  // a typed level above the top level neither reports nor resets
+    }
+  } catch (...) {
+    // The box was emptied when the slot was reached; a failing body leaves it empty.
+    calc_.sheet.set_text(controls.info, "");
+    throw;
+  }
+  std::size_t size = 0;
+  for (const std::string& t : s.texts()) size += t.size() + CRLF.size();
+  if (size == 0) {
+    calc_.sheet.set_text(controls.info, "");
+    return;
   }
   std::string box;
+  box.reserve(size);
   for (const std::string& t : s.texts()) {
     box += t;
     box += CRLF;
   }
-  calc_.sheet.set_text(controls.info, box);
+  calc_.sheet.set_text(controls.info, std::move(box));
 }
 
 void ReportRun::slots(std::span<const SlotRow> table) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "buildfile/safe_file.h"
 #include "engine/image_files.h"
@@ -72,6 +73,7 @@ struct Entry {
 // each entry is that of the entry itself, never of what a link points to.
 std::vector<Entry> list_folder(int dir_fd) {
   std::vector<Entry> out;
+  out.reserve(64);
   const int dup_fd = ::dup(dir_fd);
   if (dup_fd < 0) return out;
   DIR* d = ::fdopendir(dup_fd);
@@ -96,13 +98,14 @@ std::vector<Entry> list_folder(int dir_fd) {
 bool dot_name(const std::string& n) { return n == "." || n == ".."; }
 
 // Writes all of `bytes` at the start of the file.
-void write_at_start(int fd, const std::string& bytes, const std::string& path) {
+void write_at_start(int fd, const std::string& bytes, std::string_view path) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0) {
-      if (errno == EINTR) continue;
-      throw PatchWriteError("Cannot write '" + path + "': " + errno_text(errno));
+      const int err = errno;
+      if (err == EINTR) continue;
+      throw PatchWriteError("Cannot write '" + std::string(path) + "': " + errno_text(err));
     }
     done += static_cast<std::size_t>(n);
   }
@@ -116,10 +119,10 @@ std::string BmpPatcher::patch_dat_path() const { return find_file_nocase(app_dir
 
 std::string BmpPatcher::log_path() const { return (std::filesystem::path(app_dir) / "log.txt").string(); }
 
-void BmpPatcher::add(const std::string& line, bool ok) {
-  log.push_back(line);
+void BmpPatcher::add(std::string line, bool ok) {
+  log.push_back(std::move(line));
   (ok ? success : fail) += 1;
-  if (on_line) on_line(line);
+  if (on_line) on_line(log.back());
 }
 
 bool BmpPatcher::FileList(const std::string& folder, const std::string& mask, bool recurse, Dialogs& dialogs) {
@@ -156,12 +159,17 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     dialogs.information(kPatchDatMessage);
     return false;
   }
-  // 5. Each matching file.
+  // 5. Each matching file. The log line is built once, and its path is the
+  // file's path as the messages show it.
+  static constexpr std::string_view kSuccess = "SUCCESS!... ";
   for (const Entry* e : matching) {
     if (e->type == DT_DIR || dot_name(e->name)) continue;
-    const std::string path = dir + e->name;
+    std::string line;
+    line.reserve(kSuccess.size() + dir.size() + e->name.size());
+    line.append(kSuccess).append(dir).append(e->name);
+    const std::string_view path = std::string_view(line).substr(kSuccess.size());
     if (e->type == DT_LNK) {
-      add("FAIL... " + path + " REASON: Is a symbolic link; links are not followed", false);
+      add("FAIL... " + std::string(path) + " REASON: Is a symbolic link; links are not followed", false);
       continue;
     }
     // O_NOFOLLOW also catches an entry that became a link since the listing;
@@ -169,7 +177,7 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     Fd file(::openat(dir_fd, e->name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (file.fd < 0) {
       const int err = errno;
-      add("FAIL... " + path + " REASON: " +
+      add("FAIL... " + std::string(path) + " REASON: " +
               (err == ELOOP ? std::string("Is a symbolic link; links are not followed") : errno_text(err)),
           false);
       continue;
@@ -177,12 +185,15 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     // The listing already tells a regular file; anything else is asked.
     struct stat st {};
     if (e->type != DT_REG && (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-      add("FAIL... " + path + " REASON: Not a regular file", false);
+      add("FAIL... " + std::string(path) + " REASON: Not a regular file", false);
       continue;
     }
     write_at_start(file.fd, patch.bytes, path);
-    if (file.close_now() != 0) throw PatchWriteError("Cannot write '" + path + "': " + errno_text(errno));
-    add("SUCCESS!... " + path, true);
+    if (file.close_now() != 0) {
+      const int err = errno;
+      throw PatchWriteError("Cannot write '" + std::string(path) + "': " + errno_text(err));
+    }
+    add(std::move(line), true);
   }
   return true;
 }

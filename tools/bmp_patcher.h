@@ -62,7 +62,7 @@ struct BmpPatcher {
 
  private:
   bool walk(int dir_fd, const std::string& dir, const std::string& mask, bool recurse, Dialogs& dialogs);
-  void add(const std::string& line, bool ok);
+  void add(std::string line, bool ok);
 };
 
 }  // namespace brennick

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "base/evaluation.h"
 #include "base/number_text.h"
@@ -98,4 +100,52 @@ TEST(NumberText, GroupedPatternUsesTheThousandsSeparator) {
   EXPECT_EQ(format_grouped(1234567.0L, NumberFormat::comma()), "1.234.567");
   EXPECT_EQ(format_grouped(999.0L, NumberFormat::point()), "999");
   EXPECT_EQ(format_grouped(0.0L, NumberFormat::point()), "");
+}
+
+// floor_x, trunc_x and ceil_x step a nearest rounding instead of switching
+// the rounding mode; they must agree with the library in every case,
+// signed zeros included.
+TEST(Evaluation, FloorTruncCeilWithoutModeSwitchAgreeWithTheLibrary) {
+  std::vector<long double> values = {0.0L, -0.0L, 0.5L, -0.5L, 1.5L, -1.5L, 2.5L, -2.5L,
+                                     0.49999999999999999999L, -0.49999999999999999999L,
+                                     std::ldexp(1.0L, 62) - 0.5L, -(std::ldexp(1.0L, 62) - 0.5L),
+                                     std::ldexp(1.0L, 63), -std::ldexp(1.0L, 63), std::ldexp(1.0L, 63) + 2,
+                                     1e20L, -1e20L, 1e4000L, -1e4000L, 1e-4000L, -1e-4000L,
+                                     std::numeric_limits<long double>::infinity(),
+                                     -std::numeric_limits<long double>::infinity(), 116.99999999999999L};
+  for (int k = -41; k <= 41; ++k) values.push_back(static_cast<long double>(k) / 4);
+  for (int k = 1; k <= 20; ++k) values.push_back(static_cast<long double>(0.13 * k * 900) / 7);
+  auto same = [](long double a, long double b) {
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+  };
+  for (long double v : values) {
+    EXPECT_TRUE(same(floor_x(v), std::floor(v))) << static_cast<double>(v);
+    EXPECT_TRUE(same(trunc_x(v), std::trunc(v))) << static_cast<double>(v);
+    EXPECT_TRUE(same(ceil_x(v), std::ceil(v))) << static_cast<double>(v);
+  }
+  const long double nan = std::numeric_limits<long double>::quiet_NaN();
+  EXPECT_TRUE(std::isnan(floor_x(nan)) && std::isnan(trunc_x(nan)) && std::isnan(ceil_x(nan)));
+  EXPECT_EQ(saturate_i32(-7.0L), -7);
+  EXPECT_EQ(saturate_i32(2147483646.0L), 2147483646);
+  EXPECT_EQ(saturate_i32(-2147483647.0L), -2147483647);
+}
+
+TEST(NumberText, GeneralFormatExponentsFractionsAndExtendedValues) {
+  const auto point = NumberFormat::point();
+  const auto comma = NumberFormat::comma();
+  EXPECT_EQ(format_general(1.5e-7L, point), "1.5E-07");
+  EXPECT_EQ(format_general(1.5e-7L, comma), "1,5E-07");
+  EXPECT_EQ(format_general(-1.23e-6L, point), "-1.23E-06");
+  EXPECT_EQ(format_general(0.00001234L, point), "0.00001234");
+  EXPECT_EQ(format_general(1.234e20L, point), "1.234E+20");
+  EXPECT_EQ(format_general(1e100L, point), "1E+100");
+  EXPECT_EQ(format_general(1000000000000000.5L, point), "1E+15");
+  EXPECT_EQ(format_general(999999999999999.0L, point), "999999999999999");
+  EXPECT_EQ(format_general(-3.0L, point), "-3");
+  EXPECT_EQ(format_general(1.0L / 3, point), "0.333333333333333");
+  EXPECT_EQ(format_general(-2.0L / 3, comma), "-0,666666666666667");
+  EXPECT_EQ(format_general(123456789.125L, point), "123456789.125");
+  EXPECT_EQ(format_general(12345.678L, comma), "12345,678");
+  EXPECT_EQ(format_general(100.00000000000000001L, point), "100");
+  EXPECT_EQ(format_general(-1e-7L, point), "-1E-07");
 }
