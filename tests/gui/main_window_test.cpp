@@ -297,6 +297,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(w().status_text(1), QStringLiteral("OK"));
     QCOMPARE(calc().sheet.value(Ctl::stat_level), 77);
     QCOMPARE(static_cast<QSpinBox*>(w().widget(Ctl::stat_level))->value(), 77);
+    // The paste is one step: Ctrl+Z gives back the build before it.
+    w().undo();
+    QCOMPARE(calc().sheet.value(Ctl::stat_level), 12);
+    QCOMPARE(static_cast<QSpinBox*>(w().widget(Ctl::stat_level))->value(), 12);
   }
 
   void window_size_font_and_status_bar() {
