@@ -21,6 +21,16 @@ CLI::Validator action_check(bool set) {
   return CLI::Validator([set](std::string& v) { return action_problem(set, v); }, "");
 }
 
+CLI::Option* add_action_options(CLI::App* cmd, std::vector<std::string>& sets, std::vector<std::string>& clicks) {
+  CLI::Option* set = cmd->add_option("--set", sets, "Change a control: text, number, list row or 0/1")
+                         ->type_name("NAME=VALUE")
+                         ->check(action_check(true));
+  cmd->add_option("--click", clicks, "Click a control, or a right-click menu item on PAGE")
+      ->type_name("NAME[@PAGE]")
+      ->check(action_check(false));
+  return set;
+}
+
 std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector<std::string>& sets,
                                           const std::vector<std::string>& clicks, const CLI::Option* set) {
   std::vector<GivenAction> actions;

@@ -38,6 +38,10 @@ struct GivenAction {
 // the parse with a message naming what is wrong.
 CLI::Validator action_check(bool set);
 
+// The --set NAME=VALUE and --click NAME[@PAGE] options of a command that
+// enters a character; returns the --set option (for actions_in_order).
+CLI::Option* add_action_options(CLI::App* cmd, std::vector<std::string>& sets, std::vector<std::string>& clicks);
+
 // The --set and --click arguments in the order given; `set` is the --set option.
 std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector<std::string>& sets,
                                           const std::vector<std::string>& clicks, const CLI::Option* set);

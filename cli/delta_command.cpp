@@ -63,12 +63,7 @@ void add_delta_command(CLI::App& program, CommandContext& context) {
   cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
   cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
       ->check(CLI::IsMember({"point", "comma"}));
-  CLI::Option* set = cmd->add_option("--set", a->sets, "Change a control: text, number, list row or 0/1")
-                         ->type_name("NAME=VALUE")
-                         ->check(action_check(true));
-  cmd->add_option("--click", a->clicks, "Click a control, or a right-click menu item on PAGE")
-      ->type_name("NAME[@PAGE]")
-      ->check(action_check(false));
+  CLI::Option* set = add_action_options(cmd, a->sets, a->clicks);
   cmd->add_flag("--json", a->json, "Print {\"action\", \"changes\"} as JSON");
   cmd->callback([cmd, a, set, &context] { context.exit_code = run_delta(*cmd, *a, set); });
 }

@@ -103,12 +103,7 @@ void add_eval_command(CLI::App& program, CommandContext& context) {
       ->type_name("CODE")
       ->excludes(build)
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-  CLI::Option* set = cmd->add_option("--set", a->sets, "Change a control: text, number, list row or 0/1")
-                         ->type_name("NAME=VALUE")
-                         ->check(action_check(true));
-  cmd->add_option("--click", a->clicks, "Click a control, or a right-click menu item on PAGE")
-      ->type_name("NAME[@PAGE]")
-      ->check(action_check(false));
+  CLI::Option* set = add_action_options(cmd, a->sets, a->clicks);
   cmd->add_option("--save", a->save_to, "Save the sheet as \"Save Character\" would")
       ->check([](const std::string& v) { return v.empty() ? std::string("--save needs a file name") : std::string(); })
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
