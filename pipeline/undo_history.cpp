@@ -66,11 +66,17 @@ bool UndoHistory::end(const Calculator& calc) {
 }
 
 void UndoHistory::put(Calculator& calc, const Step& step, bool after) {
-  for (const ControlChange& c : step.controls) calc.sheet.restore(c.id, after ? c.after : c.before);
+  bool class_changed = false;
+  for (const ControlChange& c : step.controls) {
+    calc.sheet.restore(c.id, after ? c.after : c.before);
+    class_changed = class_changed || (c.id == Ctl::Select_class && c.before.row != c.after.row);
+  }
   calc.state = after ? step.state_after : step.state_before;
   calc.sheet.status_panel0 = after ? step.panel0_after : step.panel0_before;
   calc.sheet.status_panel1 = after ? step.panel1_after : step.panel1_before;
   calc.changeEvents();  // the handlers follow calc_ready, as after the pass
+  // The browsers and the skill window show the class the sheet has again.
+  if (class_changed) calc.pre_set_class();
 }
 
 bool UndoHistory::undo(Calculator& calc) {

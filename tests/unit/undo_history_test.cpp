@@ -2,6 +2,7 @@
 // the sheet and state before it, redo the ones after, and neither runs a pass.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -248,4 +249,34 @@ TEST(UndoHistory, AClassChosenByMistakeComesBackWithOneUndo) {
   ASSERT_TRUE(history.undo(s.calc));
   EXPECT_EQ(json_of(s.calc), build);
   EXPECT_EQ(s.text(Ctl::stat_agility), "150");
+}
+
+TEST(UndoHistory, TheBrowsersFollowAnUndoneAndRedoneClassChange) {
+  struct Windows : ClassListener {
+    void set_class(WindowId w, int row) override { rows[static_cast<std::size_t>(w)] = row; }
+    std::array<int, kWindowCount> rows{};
+  } windows;
+  TestSheet s;
+  start_sheet(s.calc);
+  s.pick(Knight);
+  s.calc.set_class_listener(&windows);
+  UndoHistory history;
+  history.record(s.calc, [&] { s.calc.user_select_row(Ctl::Select_class, Magician); });
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Skills)], Magician);
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Robes)], 0);
+  windows.rows.fill(-1);
+  ASSERT_TRUE(history.undo(s.calc));
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Skills)], Knight);
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Weapons)], Knight);
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Armors)], Knight);
+  windows.rows.fill(-1);
+  ASSERT_TRUE(history.redo(s.calc));
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Skills)], Magician);
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Orbs)], 0);
+  // A step that leaves the class alone tells the windows nothing.
+  history.record(s.calc, [&] { s.calc.user_set_value(Ctl::stat_level, 50); });
+  windows.rows.fill(-1);
+  ASSERT_TRUE(history.undo(s.calc));
+  EXPECT_EQ(windows.rows[static_cast<std::size_t>(WindowId::Skills)], -1);
+  s.calc.set_class_listener(nullptr);
 }
