@@ -123,8 +123,9 @@ class CompactTabs : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-    if (metric == PM_TabBarTabHSpace) return 10;
-    return QProxyStyle::pixelMetric(metric, option, widget);
+    if (metric == PM_TabBarTabHSpace) return style_zoomed(10);
+    // The rest as every other widget has them, zoom included.
+    return QApplication::style()->pixelMetric(metric, option, widget);
   }
 };
 

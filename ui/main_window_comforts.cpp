@@ -138,6 +138,7 @@ void MainWindow::set_zoom(int percent) {
     if (a->objectName() == QStringLiteral("zoom_%1").arg(percent)) a->setChecked(true);
   if (percent != zoom_) {
     zoom_ = percent;
+    set_style_zoom(zoom_);
     apply_zoom(this, zoom_);
     for (QWidget* w : windows_)
       if (w) apply_zoom(w, zoom_);

@@ -1,7 +1,12 @@
 #include "ui/zoom.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionSpinBox>
+#include <QToolTip>
 #include <QHeaderView>
 #include <QLayout>
 #include <QTableWidget>
@@ -15,6 +20,19 @@ namespace brennick {
 namespace {
 
 constexpr char kBase[] = "brennick_zoom_base";  // the widget's sizes as built
+
+double g_style_factor = 1.0;
+
+// The fonts before any zoom: the application's (which windows without a
+// font of their own show) and the tooltips'.
+struct DesignedFonts {
+  QFont app = QApplication::font();
+  QFont tooltip = QToolTip::font();
+};
+const DesignedFonts& designed_fonts() {
+  static const DesignedFonts fonts;
+  return fonts;
+}
 
 struct Base {
   QRect geometry;
@@ -58,6 +76,70 @@ QFont scaled(QFont font, double f) {
   return font;
 }
 
+// The style of every window, its lengths scaled by the zoom.
+class ZoomStyle : public QProxyStyle {
+ public:
+  ZoomStyle(const QString& base, double factor) : QProxyStyle(QStyleFactory::create(base)), f_(factor) {}
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    const int v = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+      case PM_RadioButtonLabelSpacing:
+      case PM_SmallIconSize:
+      case PM_ButtonIconSize:
+      case PM_ListViewIconSize:
+      case PM_TabBarIconSize:
+      case PM_MessageBoxIconSize:
+      case PM_ToolBarIconSize:
+      case PM_TabBarTabHSpace:
+      case PM_TabBarTabVSpace:
+      case PM_ScrollBarExtent:
+      case PM_ScrollBarSliderMin:
+      case PM_SliderThickness:
+      case PM_SliderLength:
+      case PM_ButtonMargin:
+      case PM_MenuHMargin:
+      case PM_MenuVMargin:
+      case PM_MenuBarItemSpacing:
+      case PM_MenuBarHMargin:
+      case PM_MenuBarVMargin:
+      case PM_MenuButtonIndicator:
+      case PM_HeaderMargin:
+      case PM_LayoutLeftMargin:
+      case PM_LayoutTopMargin:
+      case PM_LayoutRightMargin:
+      case PM_LayoutBottomMargin:
+      case PM_LayoutHorizontalSpacing:
+      case PM_LayoutVerticalSpacing:
+        return scaled(v, f_);
+      default:
+        return v;
+    }
+  }
+
+  // The spin-box buttons are as wide as the zoom makes them, the text field
+  // gives up the room.
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+    if (control != CC_SpinBox || f_ == 1.0) return r;
+    const QRect up = QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget);
+    if (up.isEmpty()) return r;
+    const int extra = scaled(up.width(), f_) - up.width();
+    if (sub == SC_SpinBoxUp || sub == SC_SpinBoxDown) r.setLeft(r.left() - extra);
+    if (sub == SC_SpinBoxEditField) r.setRight(r.right() - extra);
+    return r;
+  }
+
+ private:
+  double f_;
+};
+
 Base base_of(QWidget* w) {
   Base b;
   b.geometry = w->geometry();
@@ -66,6 +148,9 @@ Base base_of(QWidget* w) {
   b.max = w->maximumSize();
   b.font = w->font();
   b.own_font = w->isWindow() || w->testAttribute(Qt::WA_SetFont);
+  // A window showing the application's font was built with it unzoomed,
+  // whatever the application's font is by now.
+  if (w->isWindow() && !w->testAttribute(Qt::WA_SetFont)) b.font = designed_fonts().app;
   if (auto* bar = qobject_cast<QToolBar*>(w)) b.icon = bar->iconSize();
   if (auto* button = qobject_cast<QAbstractButton*>(w)) b.icon = button->iconSize();
   if (auto* combo = qobject_cast<QComboBox*>(w)) b.icon = combo->iconSize();
@@ -107,6 +192,22 @@ int zoom_out(int percent) {
   for (auto it = kZoomPercents.rbegin(); it != kZoomPercents.rend(); ++it)
     if (*it < percent) return *it;
   return kZoomPercents.front();
+}
+
+double style_zoom_factor() { return g_style_factor; }
+
+int style_zoomed(int pixels) { return scaled(pixels, g_style_factor); }
+
+void set_style_zoom(int percent) {
+  const double f = valid_zoom(percent) / 100.0;
+  if (f == g_style_factor) return;
+  const DesignedFonts& designed = designed_fonts();  // taken before the first change
+  static const QString base_style = QApplication::style()->name();
+  g_style_factor = f;
+  // A new style re-polishes every widget, and their sizes follow its lengths.
+  QApplication::setStyle(new ZoomStyle(base_style, f));
+  QApplication::setFont(scaled(designed.app, f));
+  QToolTip::setFont(scaled(designed.tooltip, f));
 }
 
 void apply_zoom(QWidget* window, int percent) {

@@ -7,7 +7,8 @@
 // their boxes (ui/picture_box.h draws them at the box's device size) and
 // the program's icons are drawn at every size (art::icon with a scale), so
 // nothing is a blown-up small bitmap. The platform's own scale factor comes
-// on top, through Qt's device pixel ratio.
+// on top, through Qt's device pixel ratio. What the style draws (indicators,
+// spin-box buttons, tab spacing, small icons) scales through set_style_zoom.
 #pragma once
 
 #include <QIcon>
@@ -29,6 +30,18 @@ int valid_zoom(int percent);
 
 // Scales `window` (a top-level window) to `percent` of its built size.
 void apply_zoom(QWidget* window, int percent);
+
+// What the style draws itself follows the zoom of every window: check-box
+// and radio indicators, spin-box buttons, tab spacing, scroll bars, menu
+// and button icons, and the font of whatever the program does not zoom
+// window by window (message boxes, file dialogs, menus opened on demand,
+// tooltips). Call before apply_zoom on the windows.
+void set_style_zoom(int percent);
+
+// The factor set_style_zoom last set (1 at 100 %), and a length designed at
+// 100 % scaled by it.
+double style_zoom_factor();
+int style_zoomed(int pixels);
 
 // A program icon drawn at every size a zoom and a screen scale ask for.
 QIcon drawn_icon(art::Icon id);

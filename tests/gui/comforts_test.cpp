@@ -3,6 +3,7 @@
 // temporary settings place); the save dialog's file name.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -10,11 +11,15 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
@@ -227,8 +232,37 @@ class ComfortsTest : public QObject {
     w().refresh();
     QVERIFY(!picture->image().isNull());
 
+    // What the style draws, measured at 100 %.
+    auto* check = w().findChild<QCheckBox*>();
+    QVERIFY(check);
+    QTabBar* tabs = find<QTabWidget>("PageControl_items")->tabBar();
+    QSpinBox spin;
+    spin.resize(80, 24);
+    auto metric = [](QWidget* on, QStyle::PixelMetric m) { return on->style()->pixelMetric(m, nullptr, on); };
+    auto spin_button = [&spin] {
+      QStyleOptionSpinBox o;
+      o.initFrom(&spin);
+      o.rect = spin.rect();
+      o.frame = true;
+      return spin.style()->subControlRect(QStyle::CC_SpinBox, &o, QStyle::SC_SpinBoxUp, &spin).width();
+    };
+    const int indicator = metric(check, QStyle::PM_IndicatorWidth);
+    const int radio = metric(check, QStyle::PM_ExclusiveIndicatorWidth);
+    const int menu_icon = metric(check, QStyle::PM_SmallIconSize);
+    const int tab_space = metric(tabs, QStyle::PM_TabBarTabHSpace);
+    const int spin_width = spin_button();
+    const qreal app_font = QApplication::font().pointSizeF(), tip_font = QToolTip::font().pointSizeF();
+
     w().comfort_action("zoom_200")->trigger();
     QCOMPARE(w().zoom(), 200);
+    QCOMPARE(metric(check, QStyle::PM_IndicatorWidth), indicator * 2);
+    QCOMPARE(metric(check, QStyle::PM_ExclusiveIndicatorWidth), radio * 2);
+    QCOMPARE(metric(check, QStyle::PM_SmallIconSize), menu_icon * 2);
+    QCOMPARE(metric(tabs, QStyle::PM_TabBarTabHSpace), tab_space * 2);
+    QCOMPARE(spin_button(), spin_width * 2);
+    // Message boxes, file dialogs and tooltips show the zoomed fonts.
+    QCOMPARE(QApplication::font().pointSizeF(), app_font * 2);
+    QCOMPARE(QToolTip::font().pointSizeF(), tip_font * 2);
     QCOMPARE(central->size(), main_size * 2);
     QCOMPARE(browser->size(), browser_size * 2);
     QCOMPARE(picture->geometry(), QRect(picture_rect.topLeft() * 2, picture_rect.size() * 2));
@@ -261,6 +295,8 @@ class ComfortsTest : public QObject {
     QTest::keyClick(&w(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(w().zoom(), 100);
     QCOMPARE(find<QWidget>("MainForm_client")->size(), main_size);
+    QCOMPARE(metric(w().findChild<QCheckBox*>(), QStyle::PM_IndicatorWidth), indicator);
+    QCOMPARE(QApplication::font().pointSizeF(), app_font);
     w().comfort_action("zoom_125")->trigger();
     QCOMPARE(w().clipped_captions(), QStringList());
     w().set_zoom(100);
