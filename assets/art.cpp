@@ -438,14 +438,15 @@ QImage draw_icon(Icon id, double scale) {
 }  // namespace
 
 QImage icon(Icon id, double scale) {
-  // Each icon is drawn once per scale: the windows show the same icons in
-  // many places (menus, tool bar, lists, every item browser).
+  // Each icon is drawn once at its design size: the windows show the same
+  // small icons in many places (every item browser, the menus' dots). The
+  // larger sizes go into the program's icons, which keep them themselves.
+  if (scale != 1.0) return draw_icon(id, scale);
   static std::mutex mutex;
-  static std::map<std::pair<int, double>, QImage> drawn;
+  static std::map<int, QImage> drawn;
   const std::lock_guard<std::mutex> lock(mutex);
-  const std::pair<int, double> key{static_cast<int>(id), scale};
-  auto it = drawn.find(key);
-  if (it == drawn.end()) it = drawn.emplace(key, draw_icon(id, scale)).first;
+  auto it = drawn.find(static_cast<int>(id));
+  if (it == drawn.end()) it = drawn.emplace(static_cast<int>(id), draw_icon(id, scale)).first;
   return it->second;
 }
 
