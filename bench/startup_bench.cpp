@@ -8,6 +8,8 @@
 //
 //   startup_program_ms / startup_empty_ms     process start to first show
 //   startup_qapp_program_ms / ..._empty_ms    QApplication creation to first show
+//   startup_cpu_program_ms / ..._empty_ms     processor time of the process (all
+//                                             threads) from its start to first show
 //   memory_program_kib / memory_empty_kib     peak resident memory (VmHWM)
 //                                             after the first show
 //   memory_all_windows_kib                    the same after every secondary
@@ -69,6 +71,10 @@ long long vm_hwm_kib() {
   return -1;
 }
 
+// The processor time the process had used (all its threads) when the
+// window had first shown.
+long long shown_cpu_ns = 0;
+
 // Counts the first paint of a window; the event loop's next wait after it
 // ends the measurement.
 class FirstPaint : public QObject {
@@ -89,6 +95,9 @@ long long wait_for_first_show(QWidget& window) {
   QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
     if (paint.painted && shown == 0) {
       shown = now_ns();
+      timespec cpu{};
+      clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+      shown_cpu_ns = static_cast<long long>(cpu.tv_sec) * 1000000000LL + cpu.tv_nsec;
       loop.quit();
     }
   });
@@ -106,7 +115,7 @@ void settle() {
   loop.exec();
 }
 
-// A child: prints "QAPP_NS SHOWN_NS HWM_KIB HWM_ALL_KIB".
+// A child: prints "QAPP_NS SHOWN_NS HWM_KIB HWM_ALL_KIB CPU_NS".
 int child(const std::string& mode, int argc, char** argv) {
   const long long qapp_at = now_ns();
   QApplication qapp(argc, argv);
@@ -137,13 +146,13 @@ int child(const std::string& mode, int argc, char** argv) {
     }
     hwm_all = vm_hwm_kib();
   }
-  std::printf("%lld %lld %lld %lld\n", qapp_at, shown, hwm, hwm_all);
+  std::printf("%lld %lld %lld %lld %lld\n", qapp_at, shown, hwm, hwm_all, shown_cpu_ns);
   std::fflush(stdout);
   return 0;
 }
 
 struct Sample {
-  double start_ms, qapp_ms;
+  double start_ms, qapp_ms, cpu_ms;
   long long hwm_kib, hwm_all_kib;
 };
 
@@ -183,15 +192,16 @@ std::optional<Sample> spawn_child(const std::string& self, const std::string& mo
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  long long qapp = 0, shown = 0, hwm = 0, hwm_all = 0;
+  long long qapp = 0, shown = 0, hwm = 0, hwm_all = 0, cpu = 0;
   std::istringstream in(text);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !(in >> qapp >> shown >> hwm >> hwm_all) || shown <= 0) {
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !(in >> qapp >> shown >> hwm >> hwm_all >> cpu) || shown <= 0) {
     std::fprintf(stderr, "brennick_startup_bench: the %s child failed (status %d); it wrote:\n", mode.c_str(), status);
     std::ifstream log(child_log);
     for (std::string line; std::getline(log, line);) std::fprintf(stderr, "  %s\n", line.c_str());
     return std::nullopt;
   }
-  return Sample{static_cast<double>(shown - started) / 1e6, static_cast<double>(shown - qapp) / 1e6, hwm, hwm_all};
+  return Sample{static_cast<double>(shown - started) / 1e6, static_cast<double>(shown - qapp) / 1e6,
+                static_cast<double>(cpu) / 1e6, hwm, hwm_all};
 }
 
 template <class T>
@@ -248,6 +258,8 @@ int parent(int runs) {
   std::printf("startup_empty_ms %.1f\n", pick(empty, &Sample::start_ms));
   std::printf("startup_qapp_program_ms %.1f\n", pick(program, &Sample::qapp_ms));
   std::printf("startup_qapp_empty_ms %.1f\n", pick(empty, &Sample::qapp_ms));
+  std::printf("startup_cpu_program_ms %.1f\n", pick(program, &Sample::cpu_ms));
+  std::printf("startup_cpu_empty_ms %.1f\n", pick(empty, &Sample::cpu_ms));
   std::printf("memory_program_kib %.0f\n", pick(program, &Sample::hwm_kib));
   std::printf("memory_all_windows_kib %.0f\n", pick(program, &Sample::hwm_all_kib));
   std::printf("memory_empty_kib %.0f\n", pick(empty, &Sample::hwm_kib));

@@ -62,6 +62,8 @@ S_PROG="$(startup startup_program_ms)"
 S_EMPTY="$(startup startup_empty_ms)"
 Q_PROG="$(startup startup_qapp_program_ms)"
 Q_EMPTY="$(startup startup_qapp_empty_ms)"
+C_PROG="$(startup startup_cpu_program_ms)"
+C_EMPTY="$(startup startup_cpu_empty_ms)"
 M_PROG="$(startup memory_program_kib)"
 M_ALL="$(startup memory_all_windows_kib)"
 M_EMPTY="$(startup memory_empty_kib)"
@@ -86,6 +88,7 @@ cat <<EOF
 | Start-up: every window created, main window shown (process start to first show) | $(fmt "$S_PROG") ms | ≤ 4 × empty window | $(ratio "$S_PROG" "$S_EMPTY") |
 | Start-up: empty Qt window (process start to first show) | $(fmt "$S_EMPTY") ms | | |
 | Start-up counted from QApplication creation: program / empty window | $(fmt "$Q_PROG") ms / $(fmt "$Q_EMPTY") ms | | $(ratio "$Q_PROG" "$Q_EMPTY") |
+| Start-up processor time (the process's, start to first show): program / empty window | $(fmt "$C_PROG") ms / $(fmt "$C_EMPTY") ms | | $(ratio "$C_PROG" "$C_EMPTY") |
 | Peak memory (VmHWM) after start-up, main window shown | $(mib "$M_PROG") | ≤ 2 × empty window | $(ratio "$M_PROG" "$M_EMPTY") |
 | Peak memory (VmHWM): empty Qt window shown | $(mib "$M_EMPTY") | | |
 | Peak memory (VmHWM) after every secondary window was shown too | $(mib "$M_ALL") | | $(ratio "$M_ALL" "$M_EMPTY") |
