@@ -1,13 +1,16 @@
 #include "app/startup_app.h"
 
+#include <QApplication>
 #include <QLocale>
 
 #include "app/qt_error_log.h"
+#include "buildfile/close_app.h"
 #include "data/item_tables.h"
 #include "data/skill_catalog.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
 
 namespace brennick {
 
@@ -44,6 +47,25 @@ Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> d
   // 9: the window, sized to its client area; then the other windows in order.
   app.window = std::make_unique<MainWindow>(calc);
   app.window->create_secondary_windows();
+  return app;
+}
+
+Application start_program() {
+  QApplication::setApplicationName(QStringLiteral("Brennick v0.2.1 beta"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Brennick v0.2.1 beta"));
+
+  auto dialogs = std::make_unique<QtDialogs>();
+  QtDialogs& qt_dialogs = *dialogs;
+  qt_dialogs.set_initial_folder(QCoreApplication::applicationDirPath());
+  Application app = start_application(QCoreApplication::applicationDirPath(), std::move(dialogs), QLocale::system());
+  if (app.terminate) return app;
+  qt_dialogs.set_parent(app.window.get());
+  // Closing the window asks whether to save the build first.
+  app.window->set_may_close([&calc = *app.calc, window = app.window.get()] {
+    const bool end = oncloserunthis(calc);
+    window->refresh();  // a failed save shows in the status bar
+    return end;
+  });
   return app;
 }
 

@@ -36,4 +36,10 @@ bool locale_decimal_comma(const QLocale& locale);
 // images/, patch.dat and error.log.
 Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> dialogs, const QLocale& locale);
 
+// The program's start-up as its entry runs it, after the QApplication is
+// made: the program's name, the Qt dialogs, the system's locale, the folder
+// of the program, every window, and the close question on the main window,
+// which is not yet shown. The start-up benchmark runs the same.
+Application start_program();
+
 }  // namespace brennick

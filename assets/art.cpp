@@ -10,6 +10,8 @@
 #include <cmath>
 #include <array>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <optional>
 
 #include "assets/art_paint.h"
@@ -347,7 +349,9 @@ QSize icon_size(Icon id) {
   }
 }
 
-QImage icon(Icon id, double scale) {
+namespace {
+
+QImage draw_icon(Icon id, double scale) {
   const QSize design_size = icon_size(id);
   const QSize size = scale == 1.0 ? design_size
                                   : QSize(std::max(1, static_cast<int>(std::lround(design_size.width() * scale))),
@@ -429,6 +433,21 @@ QImage icon(Icon id, double scale) {
     }
   };
   return detail::render(size, Qt::transparent, box, draw);
+}
+
+}  // namespace
+
+QImage icon(Icon id, double scale) {
+  // Each icon is drawn once at its design size: the windows show the same
+  // small icons in many places (every item browser, the menus' dots). The
+  // larger sizes go into the program's icons, which keep them themselves.
+  if (scale != 1.0) return draw_icon(id, scale);
+  static std::mutex mutex;
+  static std::map<int, QImage> drawn;
+  const std::lock_guard<std::mutex> lock(mutex);
+  auto it = drawn.find(static_cast<int>(id));
+  if (it == drawn.end()) it = drawn.emplace(static_cast<int>(id), draw_icon(id, scale)).first;
+  return it->second;
 }
 
 QByteArray encode_bmp24(const QImage& image) {

@@ -1,6 +1,8 @@
 // How long a recalculation takes: one pass of the core for a fully equipped
-// character, one pass through the window (offscreen), and the start-up of
-// all windows. Run: build/bin/brennick_bench (it sets the offscreen platform).
+// character and for the level-120 golden build of each class, a build load,
+// the weapon menu's 145 item deltas, one pass through the window
+// (offscreen), and the start-up of all windows in one process (the start-up
+// against an empty window, in fresh processes, is brennick_startup_bench). Run: build/bin/brennick_bench (it sets the offscreen platform).
 // The report framework names a member `slots`, which Qt defines as a
 // macro: it comes before the Qt headers.
 #include "skills/report_framework.h"
@@ -11,11 +13,21 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/startup_app.h"
+#include "buildfile/build_file.h"
 #include "equipment/weapon_menu.h"
 #include "pipeline/item_delta.h"
 #include "pipeline/pass_trace.h"
 #include "pipeline/planner.h"
+#include "pipeline/user_action.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
 
@@ -59,7 +71,7 @@ void BM_CorePass(benchmark::State& st) {
   for (auto _ : st) calc.run_calculation(Ctl::stat_health);
   if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
 }
-BENCHMARK(BM_CorePass)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CorePass);
 
 // The same pass recording its trace: the state and the result labels after
 // every step. BM_CorePass is the pass with recording off.
@@ -73,7 +85,7 @@ void BM_CorePassTraced(benchmark::State& st) {
   for (auto _ : st) calc.run_calculation(Ctl::stat_health);
   if (trace.steps().size() != 24) st.SkipWithError("the trace lacks steps");
 }
-BENCHMARK(BM_CorePassTraced)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CorePassTraced);
 
 // The deltas of every weapon item of the weapon menu on the one-handed
 // page, as the window computes them before the menu shows.
@@ -98,47 +110,91 @@ void BM_WeaponMenuDeltas(benchmark::State& st) {
   st.counters["items"] = static_cast<double>(items.size());
   st.counters["measured"] = static_cast<double>(measured);
 }
-BENCHMARK(BM_WeaponMenuDeltas)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeaponMenuDeltas)->Unit(benchmark::kMillisecond);
 
-// A level-120 character of the class with every skill at level 10 and
-// every timed skill switched on (of an exclusive pair the later one), a
-// weapon in both hands that fits the class, every equipment box filled.
-void equip_class(Planner& calc, int class_no) {
-  Sheet& s = calc.sheet;
-  calc.user_select_row(Ctl::Select_class, class_no);
-  s.set_value(Ctl::stat_level, 120);
-  for (Ctl stat : {Ctl::stat_strenght, Ctl::stat_spirit, Ctl::stat_talent, Ctl::stat_agility, Ctl::stat_health})
-    s.set_value(stat, 120);
-  int n = 3;
-  for (Ctl id : all_controls()) {
-    const ControlSpec& spec = control_spec(id);
-    if (spec.kind != ControlKind::TextBox || !s[id].enabled) continue;
-    s.set_text(id, spec.flags & cflag::RealCheck ? "1.5" : std::to_string(n++ % 40 + 5));
+// The level-120 golden build of each class (tests/golden): its --set and
+// --click arguments applied in order, as `brennick-cli eval` applies them.
+constexpr const char* kClassBuild[kClassCount] = {
+    "skills_fighter_l120",  "archer_120",           "pikeman_120",           "mechanician_120",
+    "atalanta_120",         "skills_knight_l120_on", "skills_magician_l120_on", "skills_priestess_l120_on"};
+
+// False (with the reason in `error`) when the build cannot be entered.
+bool enter_golden_build(Planner& calc, const std::string& name, std::string& error) {
+  const std::string path = std::string(BRENNICK_GOLDEN_DIR) + "/" + name + ".args";
+  std::ifstream in(path);
+  if (!in) {
+    error = "cannot read " + path;
+    return false;
   }
-  // Fighter Axe, Archer Bow, Pikeman Scythe, Mechanician Claw, Atalanta
-  // Javelin, Knight Sword, Magician and Priestess Wand/Staff.
-  static constexpr int kWeapon[kClassCount] = {0, 1, 2, 3, 4, 5, 6, 6};
-  s.set_row(Ctl::Select_weapon, kWeapon[class_no]);
-  s.set_row(Ctl::Select_weapon_2, kWeapon[class_no]);
-  s.set_row(Ctl::stat_weap_spd, 1);
-  s.set_row(Ctl::stat_weap_spd_2, 0);
-  for (int i = 0; i < 16; ++i) s.set_value(slot_controls(i).level, 10);
-  calc.run_calculation(Ctl::MainForm);
-  for (int i = 0; i < 16; ++i)
-    if (skills::slot_kind(class_no, i) == skills::SlotKind::Timed && calc.state.skill_on[static_cast<std::size_t>(i)] == 0)
-      calc.user_click(slot_controls(i).kind_img);
+  std::vector<std::string> args;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) args.push_back(line);
+  for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+    const bool set = args[i] == "--set";
+    if (!set && args[i] != "--click") {
+      error = path + ": unexpected argument " + args[i];
+      return false;
+    }
+    const std::optional<UserAction> action = parse_user_action(set, args[i + 1]);
+    if (!action || !apply_user_action(calc, *action)) {
+      error = path + ": cannot apply " + args[i + 1];
+      return false;
+    }
+  }
+  if (calc.sheet.status_panel1 != "OK") {
+    error = path + ": " + calc.sheet.status_panel1;
+    return false;
+  }
+  return true;
 }
 
-// One core pass of each class at level 120 (argument: class 0..7).
-void BM_ClassPass(benchmark::State& st) {
+// One core pass of a class's level-120 golden build.
+void BM_ClassPass(benchmark::State& st, int class_no) {
   SilentDialogs dialogs;
   Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
   start_sheet(calc);
-  equip_class(calc, static_cast<int>(st.range(0)));
+  std::string error;
+  if (!enter_golden_build(calc, kClassBuild[class_no], error)) {
+    st.SkipWithError(error.c_str());
+    return;
+  }
   for (auto _ : st) calc.run_calculation(Ctl::stat_health);
   if (calc.sheet.status_panel1 != "OK") st.SkipWithError(calc.sheet.status_panel1.c_str());
 }
-BENCHMARK(BM_ClassPass)->DenseRange(0, 7)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+#define BRENNICK_CLASS_PASS(N, NAME) \
+  BENCHMARK_CAPTURE(BM_ClassPass, NAME, N)->Unit(benchmark::kMicrosecond)
+BRENNICK_CLASS_PASS(0, Fighter);
+BRENNICK_CLASS_PASS(1, Archer);
+BRENNICK_CLASS_PASS(2, Pikeman);
+BRENNICK_CLASS_PASS(3, Mechanician);
+BRENNICK_CLASS_PASS(4, Atalanta);
+BRENNICK_CLASS_PASS(5, Knight);
+BRENNICK_CLASS_PASS(6, Magician);
+BRENNICK_CLASS_PASS(7, Priestess);
+
+// "Load Character" of a saved level-120 build (the Knight's golden build):
+// reading and parsing the file, copying it into the sheet and the pass.
+void BM_BuildLoad(benchmark::State& st) {
+  SilentDialogs dialogs;
+  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(calc);
+  std::string error;
+  if (!enter_golden_build(calc, kClassBuild[Knight], error)) {
+    st.SkipWithError(error.c_str());
+    return;
+  }
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("brennick-load-bench-" + std::to_string(::getpid()) + ".brk");
+  save_build_file(calc, path);
+  const std::string expected = calc.sheet[Ctl::Lbl_final_stat_HP].text;
+  Planner loader(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  start_sheet(loader);
+  for (auto _ : st) loader.user_load_file(path.string());
+  std::filesystem::remove(path);
+  if (loader.sheet.status_panel1 != "OK") st.SkipWithError(loader.sheet.status_panel1.c_str());
+  else if (loader.sheet[Ctl::Lbl_final_stat_HP].text != expected) st.SkipWithError("the loaded build differs");
+}
+BENCHMARK(BM_BuildLoad)->Unit(benchmark::kMicrosecond);
 
 void BM_WindowPass(benchmark::State& st) {
   SilentDialogs dialogs;
@@ -156,7 +212,7 @@ void BM_WindowPass(benchmark::State& st) {
     window.refresh();
   }
 }
-BENCHMARK(BM_WindowPass)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowPass)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUp(benchmark::State& st) {
   for (auto _ : st) {
@@ -166,7 +222,7 @@ void BM_StartUp(benchmark::State& st) {
     benchmark::DoNotOptimize(app.window.get());
   }
 }
-BENCHMARK(BM_StartUp)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -4,11 +4,12 @@
 #
 #   scripts/setup.sh run    what the program needs, and only the program is built
 #   scripts/setup.sh test   also the test and benchmark toolchain; everything is built
+#   scripts/setup.sh bench  the same toolchain; only the benchmarks are built
 set -euo pipefail
 MODE="${1:-test}"
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev zlib1g-dev)
-if [ "$MODE" = test ]; then
+if [ "$MODE" != run ]; then
   PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang xvfb xauth util-linux)
 fi
 
@@ -32,6 +33,9 @@ CONFIG=(-S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "$MODE" = run ]; then
   [ -f "$ROOT/build/build.ninja" ] || cmake "${CONFIG[@]}"
   cmake --build "$ROOT/build" --target brennick -- -j"$(nproc)"
+elif [ "$MODE" = bench ]; then
+  cmake "${CONFIG[@]}" > /dev/null
+  cmake --build "$ROOT/build" --target brennick_bench brennick_startup_bench -- -j"$(nproc)"
 else
   # Configured again so that a build folder first made by ./run.sh finds the
   # test toolchain installed just now.

@@ -104,13 +104,22 @@ void TCenterStringGrid::select_row(int row) {
   selectRow(row);
 }
 
+int TCenterStringGrid::text_width(const QString& text) {
+  if (widths_font_ != font()) {
+    widths_.clear();
+    widths_font_ = font();
+  }
+  auto it = widths_.constFind(text);
+  if (it == widths_.constEnd()) it = widths_.insert(text, QFontMetrics(widths_font_).horizontalAdvance(text));
+  return it.value();
+}
+
 void TCenterStringGrid::fit_columns(int total_width) {
-  const QFontMetrics fm(font());
   QList<int> widths;
   int sum = 0;
   for (int c = 0; c < columnCount(); ++c) {
     int w = kCellPadding;
-    for (int r = 0; r < rowCount(); ++r) w = std::max(w, fm.horizontalAdvance(cell(c, r)) + kCellPadding);
+    for (int r = 0; r < rowCount(); ++r) w = std::max(w, text_width(cell(c, r)) + kCellPadding);
     widths << w;
     sum += w;
   }

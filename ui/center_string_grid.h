@@ -6,6 +6,8 @@
 // fixed rows count as rows and cannot be selected.
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QString>
 #include <QTableWidget>
 
@@ -46,7 +48,13 @@ class TCenterStringGrid : public QTableWidget {
   // A click on an item row (never a fixed row).
   void row_clicked(int row);
  private:
+  // The width of a text in the current font: the item browsers measure the
+  // same texts many times while they fit their columns.
+  int text_width(const QString& text);
+
   int fixed_rows_ = 0;
+  QFont widths_font_;
+  QHash<QString, int> widths_;
 };
 
 }  // namespace brennick

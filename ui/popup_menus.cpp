@@ -61,6 +61,13 @@ int PopupMenuView::image_of(const QAction* action) {
 
 QIcon PopupMenuView::icon_of(Popup which, int image) const {
   if (image == kNoImage) return {};
+  const quint64 key = static_cast<quint64>(static_cast<unsigned>(which)) << 32 | static_cast<quint32>(image);
+  auto it = icons_.constFind(key);
+  if (it == icons_.constEnd()) it = icons_.insert(key, draw_icon(which, image));
+  return it.value();
+}
+
+QIcon PopupMenuView::draw_icon(Popup which, int image) const {
   if (which == Popup::Weapon) {
     if (image >= 0 && image < kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::weapon_kind_icon(image))));
     if (image == kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::Icon::RedDot)));

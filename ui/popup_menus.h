@@ -11,6 +11,8 @@
 // through click_menu_item and refreshes the window.
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QPoint>
 #include <array>
@@ -53,9 +55,12 @@ class PopupMenuView : public QObject {
   // Measures a hovered item's delta into its tooltip (when it has none yet).
   void show_delta_of(QAction* a);
   void show_model(Popup which);
+  // The icon of a model image, drawn once (many items show the same dot).
   QIcon icon_of(Popup which, int image) const;
+  QIcon draw_icon(Popup which, int image) const;
 
   MainWindow& window_;
+  mutable QHash<quint64, QIcon> icons_;
   PopupMenus model_;
   std::array<QMenu*, kAllPopups.size()> menus_{};
   std::optional<Ctl> page_;  // where the last menu opened

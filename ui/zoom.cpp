@@ -7,8 +7,11 @@
 #include <QStyleFactory>
 #include <QStyleOptionSpinBox>
 #include <QToolTip>
+#include <QCoreApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLayout>
+#include <QPointer>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVariant>
@@ -172,9 +175,27 @@ Q_DECLARE_METATYPE(brennick::Base)
 
 namespace brennick {
 
+namespace {
+
+// The icons drawn so far, for as long as the application lives: the menu,
+// the tool bar and the lists show the same icons, each drawn once.
+class DrawnIcons : public QObject {
+ public:
+  using QObject::QObject;
+  QHash<int, QIcon> icons;
+};
+
+}  // namespace
+
 QIcon drawn_icon(art::Icon id) {
+  static QPointer<DrawnIcons> drawn;
+  if (!drawn && QCoreApplication::instance()) drawn = new DrawnIcons(QCoreApplication::instance());
+  const int key = static_cast<int>(id);
+  if (drawn)
+    if (auto it = drawn->icons.constFind(key); it != drawn->icons.constEnd()) return it.value();
   QIcon icon;
   for (double scale : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) icon.addPixmap(QPixmap::fromImage(art::icon(id, scale)));
+  if (drawn) drawn->icons.insert(key, icon);
   return icon;
 }
 
