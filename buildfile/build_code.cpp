@@ -343,8 +343,12 @@ bool load_build_code(Calculator& calc, std::string_view code, const std::string&
   try {
     doc = document_of_build_code(code);
   } catch (const std::exception& e) {
-    // Refused before any control changes.
+    // Refused before any control changes: the message is shown and logged,
+    // and the state stays as it was (the sheet may not have had its first
+    // pass yet, so the pass is not marked done).
+    const auto calc_ready = calc.state.calc_ready;
     calc.AppException(owner, detail, e.what());
+    calc.state.calc_ready = calc_ready;
     return false;
   }
   try {

@@ -1,6 +1,7 @@
 // Fuzz target of the build-code reader: any text pasted as a build code
 // must either load or be refused without crashing, hanging or reading out
-// of bounds; a refused code leaves the sheet exactly as it was.
+// of bounds; a refused code leaves the sheet exactly as it was (everything
+// sheet_json shows, compared as values by SheetSnapshot).
 //
 // The first byte chooses the input's form: odd, the bytes after it are the
 // code's text as pasted; even, they are the content behind a correct prefix
@@ -10,18 +11,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "buildfile/build_code.h"
-#include "engine/sheet_json.h"
 #include "engine/startup.h"
 #include "pipeline/planner.h"
+#include "tests/fuzz/sheet_snapshot.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
+// A failed check names its line before it aborts, so a crash input says
+// which property it broke.
+void check(bool ok, int line = __builtin_LINE()) {
+  if (ok) return;
+  std::fprintf(stderr, "%s:%d: check failed\n", __FILE__, line);
+  std::abort();
 }
 
 std::string with_checksum(std::string bytes) {
@@ -63,13 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string code = (data[0] & 1) ? rest : with_checksum(rest);
 
   brennick::Planner& calc = sheet();
-  const std::string before = brennick::sheet_json(calc).dump();
+  const brennick::fuzz::SheetSnapshot before(calc);
   const bool loaded = brennick::load_build_code(calc, code, "MainMenu_file", "MainMenu_file_paste_code");
   check(calc.attached(brennick::Ctl::stat_level));
   if (!loaded) {
     check(calc.sheet.status_panel1 != "OK");
     calc.sheet.status_panel1 = "OK";
-    check(brennick::sheet_json(calc).dump() == before);
+    check(brennick::fuzz::SheetSnapshot(calc) == before);
     return 0;
   }
   // A code that loads gives the code of what it loaded, and that code loads
@@ -79,10 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(c.row == -1 || (c.row >= 0 && c.row < static_cast<int>(c.rows.size())));
   }
   const std::string again = brennick::build_code_of_sheet(calc);
-  const std::string shown = brennick::sheet_json(calc).dump();
+  const brennick::fuzz::SheetSnapshot shown(calc);
   check(brennick::load_build_code(calc, again, "MainMenu_file", "MainMenu_file_paste_code"));
   check(brennick::build_code_of_sheet(calc) == again);
-  check(brennick::sheet_json(calc).dump() == shown);
+  check(brennick::fuzz::SheetSnapshot(calc) == shown);
   // Back to the start sheet for the next input.
   calc.user_click(brennick::Ctl::MainMenu_file_reset);
   return 0;

@@ -3,6 +3,7 @@
 // bytes, and every section and key reads the same).
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -12,8 +13,12 @@
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
+// A failed check names its line before it aborts, so a crash input says
+// which property it broke.
+void check(bool ok, int line = __builtin_LINE()) {
+  if (ok) return;
+  std::fprintf(stderr, "%s:%d: check failed\n", __FILE__, line);
+  std::abort();
 }
 
 // Writes `once` again after reading it, and compares what can be read.

@@ -225,6 +225,21 @@ TEST(BuildCode, RefusedCodesLoadNothingAndSayWhy) {
   EXPECT_EQ(s.calc.sheet.status_panel1, "Damaged build code: its content is not a build");  // read, then malformed
 }
 
+// A code refused on the start sheet, before its first pass, says why and
+// leaves the sheet and its state as they were (the pass is not marked done).
+TEST(BuildCode, RefusedOnTheStartSheetLeavesItAsItWas) {
+  Session s;
+  ASSERT_EQ(s.calc.state.calc_ready, 0);
+  const std::string before = whole(s.calc);
+  EXPECT_FALSE(paste(s, "BRK-AQFj0j7Ms"));
+  EXPECT_EQ(s.calc.sheet.status_panel1, "Damaged or incomplete build code: its checksum does not match");
+  ASSERT_EQ(s.log.lines.size(), 1u);
+  s.calc.sheet.status_panel1 = "OK";
+  EXPECT_EQ(first_difference(whole(s.calc), before), "");
+  EXPECT_EQ(s.calc.state.calc_ready, 0);
+  EXPECT_TRUE(s.calc.attached(Ctl::stat_level));
+}
+
 // --- what the sheet shows beyond the stored fields ----------------------------------
 
 TEST(ActiveEffects, BuffsSwitchesAndForceOrbSurviveAFile) {
