@@ -18,6 +18,7 @@
 #include "engine/services.h"
 #include "engine/startup.h"
 #include "pipeline/planner.h"
+#include "tests/fuzz/start_sheets.h"
 
 namespace {
 
@@ -52,19 +53,6 @@ const std::vector<brennick::Ctl>& boxes() {
   return all;
 }
 
-// The start sheet of each locale, made once and copied into each planner.
-const brennick::Planner& started(bool comma) {
-  static brennick::SilentDialogs dialogs;
-  static const auto make = [](brennick::NumberFormat format) {
-    auto* p = new brennick::Planner(format, {&dialogs, nullptr, nullptr});
-    brennick::start_sheet(*p);
-    return p;
-  };
-  static const brennick::Planner* point_sheet = make(brennick::NumberFormat::point());
-  static const brennick::Planner* comma_sheet = make(brennick::NumberFormat::comma());
-  return comma ? *comma_sheet : *point_sheet;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -74,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   KeptLog log;
   brennick::Planner calc(comma ? brennick::NumberFormat::comma() : brennick::NumberFormat::point(),
                          {&dialogs, &log, nullptr});
-  calc.sheet = started(comma).sheet;
-  calc.state = started(comma).state;
+  brennick_fuzz::start_like(calc, comma);
 
   const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
   std::size_t at = 0;

@@ -17,6 +17,7 @@
 #include "buildfile/build_file.h"
 #include "buildfile/ini_document.h"
 #include "pipeline/planner.h"
+#include "tests/fuzz/start_sheets.h"
 #include "engine/startup.h"
 
 namespace {
@@ -57,25 +58,6 @@ const fs::path& input_file() {
   return file;
 }
 
-// The start sheet of each locale, made once: a planner copies its sheet and
-// state (as a scratch planner does) instead of filling the item lists again.
-const brennick::Planner& started(bool comma) {
-  static brennick::SilentDialogs dialogs;
-  static const auto make = [](brennick::NumberFormat format) {
-    auto* p = new brennick::Planner(format, {&dialogs, nullptr, nullptr});
-    brennick::start_sheet(*p);
-    return p;
-  };
-  static const brennick::Planner* point_sheet = make(brennick::NumberFormat::point());
-  static const brennick::Planner* comma_sheet = make(brennick::NumberFormat::comma());
-  return comma ? *comma_sheet : *point_sheet;
-}
-
-void start_like(brennick::Planner& calc, bool comma) {
-  calc.sheet = started(comma).sheet;
-  calc.state = started(comma).state;
-}
-
 // The bytes a save writes for a new file (save_build_file on a path that does
 // not exist yet): the keys set from the sheet into an empty document.
 std::string saved_text(const brennick::Planner& calc) {
@@ -96,11 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_plain(input_file(), std::string_view(reinterpret_cast<const char*>(data), size));
   FileDialogs dialogs(input_file().string());
   brennick::Planner calc(brennick::NumberFormat::point(), {&dialogs, nullptr, nullptr});
-  start_like(calc, false);
+  brennick_fuzz::start_like(calc, false);
   // The first byte picks the locale, so both separators are exercised.
   if (size > 0 && (data[0] & 1)) {
     brennick::Planner comma(brennick::NumberFormat::comma(), {&dialogs, nullptr, nullptr});
-    start_like(comma, true);
+    brennick_fuzz::start_like(comma, true);
     comma.user_click(brennick::Ctl::MainMenu_file_load);
     check(comma.attached(brennick::Ctl::stat_level));
   }
@@ -121,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_plain(first_file, first);
   FileDialogs again_dialogs(first_file.string());
   brennick::Planner again(brennick::NumberFormat::point(), {&again_dialogs, nullptr, nullptr});
-  start_like(again, false);
+  brennick_fuzz::start_like(again, false);
   again.user_click(brennick::Ctl::MainMenu_file_load);
   check(saved_text(again) == first);
   for (brennick::Ctl id : brennick::all_controls()) {
