@@ -5,8 +5,23 @@
 #   scripts/setup.sh run    what the program needs, and only the program is built
 #   scripts/setup.sh test   also the test and benchmark toolchain; everything is built
 #   scripts/setup.sh bench  the same toolchain; only the benchmarks are built
+#
+# After the mode, options for another build folder with other settings:
+#   --build-dir DIR         build into DIR (relative to the repository) instead of build/
+#   --cmake-arg ARG         one more cmake configure argument (repeatable), e.g.
+#                           --cmake-arg -DBRENNICK_SANITIZE=ON
 set -euo pipefail
 MODE="${1:-test}"
+[ $# -gt 0 ] && shift
+BUILD_DIR=build
+EXTRA_CONFIG=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build-dir) BUILD_DIR="${2:?--build-dir needs a folder}"; shift 2 ;;
+    --cmake-arg) EXTRA_CONFIG+=("${2:?--cmake-arg needs an argument}"); shift 2 ;;
+    *) echo "scripts/setup.sh: unknown option '$1'" >&2; exit 2 ;;
+  esac
+done
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev zlib1g-dev)
 if [ "$MODE" != run ]; then
@@ -27,18 +42,19 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-CONFIG=(-S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+BUILD="$ROOT/$BUILD_DIR"
+CONFIG=(-S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${EXTRA_CONFIG[@]+"${EXTRA_CONFIG[@]}"})
 # CI treats every compiler warning as an error.
 [ "${CI:-}" = true ] && CONFIG+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 if [ "$MODE" = run ]; then
-  [ -f "$ROOT/build/build.ninja" ] || cmake "${CONFIG[@]}"
-  cmake --build "$ROOT/build" --target brennick -- -j"$(nproc)"
+  [ -f "$BUILD/build.ninja" ] || cmake "${CONFIG[@]}"
+  cmake --build "$BUILD" --target brennick -- -j"$(nproc)"
 elif [ "$MODE" = bench ]; then
   cmake "${CONFIG[@]}" > /dev/null
-  cmake --build "$ROOT/build" --target brennick_bench brennick_startup_bench -- -j"$(nproc)"
+  cmake --build "$BUILD" --target brennick_bench brennick_startup_bench -- -j"$(nproc)"
 else
   # Configured again so that a build folder first made by ./run.sh finds the
   # test toolchain installed just now.
   cmake "${CONFIG[@]}" > /dev/null
-  cmake --build "$ROOT/build" -- -j"$(nproc)"
+  cmake --build "$BUILD" -- -j"$(nproc)"
 fi
