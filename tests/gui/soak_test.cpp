@@ -491,14 +491,18 @@ struct Gen {
         return s;
       }
       case 1: return std::to_string(pick(400) - 50);
-      case 2: return std::to_string(pick(300)) + (chance(50) ? "." : ",") + std::to_string(pick(100));
+      case 2: {  // a decimal with either separator
+        const std::string whole = std::to_string(pick(300));
+        const char* separator = chance(50) ? "." : ",";
+        return whole + separator + std::to_string(pick(100));
+      }
       default: return kTexts[pick(static_cast<int>(std::size(kTexts)))];
     }
   }
 };
 
 using Make = Action (*)(Gen&);
-using Act = void (*)(Program&, const Action&);
+using Act = bool (*)(Program&, const Action&);  // false: the user could not reach it
 
 // The dialogs of both programs answer this action alike.
 void script_dialogs(Program& p, const Action& a) {
@@ -539,26 +543,31 @@ void commit_box(Program& p, Ctl id) {
 }
 
 Action make_paste_text(Gen& g) {
-  return action(name_of(g.of(g.choices.texts)), g.chance(70), 0, g.text());
+  const Ctl box = g.of(g.choices.texts);
+  const int commit = g.chance(70);
+  return action(name_of(box), commit, 0, g.text());
 }
-void act_paste_text(Program& p, const Action& a) {
+bool act_paste_text(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
-  if (!reachable(p.w().widget(id))) return;
+  if (!reachable(p.w().widget(id))) return false;
   gui_test::enter_as_user(p.w().widget(id), qs(a.text));
   Headless& h = p.head;
   h.history.record(h.calc, [&] { h.calc.user_set_text(id, a.text); }, id);
   if (a.n) commit_box(p, id);
+  return true;
 }
 
 Action make_key_text(Gen& g) {
   std::string keys;
   for (int i = g.pick(6); i >= 0; --i) keys += "0123456789.,-+e a"[g.pick(17)];
-  return action(name_of(g.of(g.choices.texts)), g.pick(3), g.chance(50), keys);
+  const Ctl box = g.of(g.choices.texts);
+  const int backspaces = g.pick(3);
+  return action(name_of(box), backspaces, g.chance(50), keys);
 }
-void act_key_text(Program& p, const Action& a) {
+bool act_key_text(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* edit = static_cast<QLineEdit*>(p.w().widget(id));
-  if (!reachable(edit)) return;
+  if (!reachable(edit)) return false;
   Headless& h = p.head;
   auto key = [&](std::string after) {
     h.history.record(h.calc, [&] { h.calc.user_set_text(id, after); }, id);
@@ -579,15 +588,18 @@ void act_key_text(Program& p, const Action& a) {
     key(h.calc.sheet.text(id) + c);
   }
   if (a.m) commit_box(p, id);
+  return true;
 }
 
 Action make_number(Gen& g) {
-  return action(name_of(g.of(g.choices.numbers)), g.pick(3), g.pick(260) - 30);
+  const Ctl box = g.of(g.choices.numbers);
+  const int how = g.pick(3);
+  return action(name_of(box), how, g.pick(260) - 30);
 }
-void act_number(Program& p, const Action& a) {
+bool act_number(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* spin = static_cast<QSpinBox*>(p.w().widget(id));
-  if (!reachable(spin)) return;
+  if (!reachable(spin)) return false;
   // n: 0 a value typed, 1 the arrow keys, 2 page keys.
   const int wanted = a.n == 0 ? a.m : spin->value() + (a.n == 1 ? (a.m % 3) - 1 : a.m);
   const int now = spin->value();
@@ -596,37 +608,45 @@ void act_number(Program& p, const Action& a) {
   Headless& h = p.head;
   if (value != now) h.history.record(h.calc, [&] { h.calc.user_set_text(id, int_text(value)); }, id);
   if (a.n == 0) commit_box(p, id);
+  return true;
 }
 
 Action make_leave(Gen& g) {
   return action(name_of(g.chance(70) ? g.of(g.choices.texts) : g.of(g.choices.numbers)));
 }
-void act_leave(Program& p, const Action& a) {
+bool act_leave(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
-  if (reachable(p.w().widget(id))) commit_box(p, id);
+  if (!reachable(p.w().widget(id))) return false;
+  commit_box(p, id);
+  return true;
 }
 
-void choose_row(Program& p, Ctl id, int raw) {
+bool choose_row(Program& p, Ctl id, int raw) {
   auto* combo = static_cast<QComboBox*>(p.w().widget(id));
-  if (!reachable(combo) || combo->count() == 0) return;
+  if (!reachable(combo) || combo->count() == 0) return false;
   const int row = raw % combo->count();
   gui_test::enter_as_user(combo, QString::number(row));
   Headless& h = p.head;
   h.history.record(h.calc, [&] { h.calc.user_select_row(id, row); });
+  return true;
 }
-Action make_list(Gen& g) { return action(name_of(g.of(g.choices.lists)), g.pick(1000)); }
-void act_list(Program& p, const Action& a) { choose_row(p, *control_by_name(a.target), a.n); }
+Action make_list(Gen& g) {
+  const Ctl list = g.of(g.choices.lists);
+  return action(name_of(list), g.pick(1000));
+}
+bool act_list(Program& p, const Action& a) { return choose_row(p, *control_by_name(a.target), a.n); }
 Action make_class(Gen& g) { return action("Select_class", g.pick(1000)); }
 
 Action make_check(Gen& g) { return action(name_of(g.of(g.choices.checks))); }
-void act_check(Program& p, const Action& a) {
+bool act_check(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* check = static_cast<QCheckBox*>(p.w().widget(id));
-  if (!reachable(check)) return;
+  if (!reachable(check)) return false;
   const bool to = !check->isChecked();
   check->click();
   Headless& h = p.head;
   h.history.record(h.calc, [&] { h.calc.user_set_checked(id, to); });
+  return true;
 }
 
 // The headless side of a command of the main window (a menu item, a tool
@@ -667,31 +687,33 @@ void head_load_or_save(Program& p, Ctl command) {
 }
 
 Action make_picture(Gen& g) { return action(name_of(g.of(g.choices.pictures))); }
-void act_picture(Program& p, const Action& a) {
+bool act_picture(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   QWidget* picture = p.w().widget(id);
-  if (!reachable(picture)) return;
+  if (!reachable(picture)) return false;
   QTest::mouseClick(picture, Qt::LeftButton);
   head_perform(p, id);
   p.close_modal_windows();
+  return true;
 }
 
 Action make_button(Gen& g) { return action(name_of(g.of(g.choices.buttons))); }
-void act_button(Program& p, const Action& a) {
+bool act_button(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* button = qobject_cast<QAbstractButton*>(p.w().widget(id));
-  if (!reachable(button)) return;
+  if (!reachable(button)) return false;
   button->click();
   head_perform(p, id);
   p.close_modal_windows();
+  return true;
 }
 
 // --- menus ----------------------------------------------------------------------
 
 Action make_menu_item(Gen& g) { return action(g.of(g.choices.menu_items)); }
-void act_menu_item(Program& p, const Action& a) {
+bool act_menu_item(Program& p, const Action& a) {
   QAction* item = p.w().findChild<QAction*>(qs(a.target));
-  if (!reachable(item)) return;
+  if (!reachable(item)) return false;
   Headless& h = p.head;
   const QString name = qs(a.target);
   item->trigger();
@@ -718,6 +740,7 @@ void act_menu_item(Program& p, const Action& a) {
     h.history.record(h.calc, [&] { load_build_code(h.calc, h.clipboard, "MainMenu_file", "MainMenu_file_paste_code"); });
   }  // zoom_*: the windows' size only
   p.close_modal_windows();
+  return true;
 }
 
 // A load or save by the menu (the tool buttons and recent files come as
@@ -731,14 +754,14 @@ Action make_paste_code(Gen& g) {
   if (a.n == 2) a.text = g.text();
   return a;
 }
-void act_paste_code(Program& p, const Action& a) {
+bool act_paste_code(Program& p, const Action& a) {
   if (a.n == 0) {  // the window's own code, copied first
     act_menu_item(p, action("MainMenu_export_copy_code"));
   } else if (a.n != 3) {
     QGuiApplication::clipboard()->setText(qs(a.text));
     p.head.clipboard = a.text;
   }
-  act_menu_item(p, a);
+  return act_menu_item(p, a);
 }
 
 Action make_popup(Gen& g) {
@@ -751,11 +774,11 @@ bool head_popup_enabled(Headless& h, Popup which, Ctl page, const std::string& i
   const auto found = menus.find(item);
   return found && found->item->enabled && (!found->parent || found->parent->enabled);
 }
-void act_popup(Program& p, const Action& a) {
+bool act_popup(Program& p, const Action& a) {
   const auto which = static_cast<Popup>(a.n);
   const auto page = static_cast<Ctl>(a.m);
   QWidget* on = p.w().widget(page);
-  if (!reachable(on)) return;
+  if (!reachable(on)) return false;
   auto* view = p.w().findChild<PopupMenuView*>(QStringLiteral("popup_menus"));
   // The right click: the menu is prepared for the page and pops up.
   emit on->customContextMenuRequested(QPoint(5, 5));
@@ -770,18 +793,20 @@ void act_popup(Program& p, const Action& a) {
   if (enabled != head_enabled) {
     h.calc.sheet.status_panel1 = "[soak] the menu item is " + std::string(head_enabled ? "enabled" : "disabled") +
                                  " in the headless core";
-    return;
+    return false;
   }
   if (enabled) h.history.record(h.calc, [&] { click_menu_item(h.calc, a.target, page); });
+  return enabled;
 }
 
 // --- secondary windows --------------------------------------------------------------
 
 Action make_browser(Gen& g) {
   const BrowserKind k = kAllBrowserKinds[static_cast<std::size_t>(g.pick(kBrowserKindCount))];
-  return action(std::string(browser_info(k).key), g.pick(6), g.pick(60));
+  const int op = g.pick(6);
+  return action(std::string(browser_info(k).key), op, g.pick(60));
 }
-void act_browser(Program& p, const Action& a) {
+bool act_browser(Program& p, const Action& a) {
   const BrowserKind k = *browser_kind_of(a.target);
   auto* b = p.open<ItemBrowserWindow>(window_of(k));
   HeadBrowser& hb = p.head.browser(k);
@@ -798,7 +823,7 @@ void act_browser(Program& p, const Action& a) {
       break;
     }
     case 2: {  // a type of the weapon window
-      if (k != BrowserKind::Weapon) return;
+      if (k != BrowserKind::Weapon) return false;
       const int kind = a.m % kWeaponKindCount;
       b->findChild<QGroupBox*>(QStringLiteral("Select_type"))->findChildren<QRadioButton*>().at(kind)->click();
       hb.choice.weapon_kind = kind;
@@ -828,10 +853,14 @@ void act_browser(Program& p, const Action& a) {
       b->findChild<QPushButton*>(QStringLiteral("btn_reset"))->click();
       p.head.set_browser_class(k, -1);
   }
+  return true;
 }
 
-Action make_skills(Gen& g) { return action("FrmSkills", g.pick(2), g.pick(40)); }
-void act_skills(Program& p, const Action& a) {
+Action make_skills(Gen& g) {
+  const int op = g.pick(2);
+  return action("FrmSkills", op, g.pick(40));
+}
+bool act_skills(Program& p, const Action& a) {
   auto* s = p.open<SkillInfoWindow>(WindowId::Skills);
   Headless& h = p.head;
   if (a.n == 0) {
@@ -843,14 +872,16 @@ void act_skills(Program& p, const Action& a) {
     h.skill_class = row;
   }
   if (h.skill_tier >= 1 && h.skill_class >= 0) h.skill_shown = skill_info(h.skill_class, h.skill_tier, h.calc.format());
+  return true;
 }
 
 Action make_aging(Gen& g) {
-  Action a = action("FrmFunAge", g.pick(10), g.pick(kPricedSheltoms * 4));
+  const int op = g.pick(10);
+  Action a = action("FrmFunAge", op, g.pick(kPricedSheltoms * 4));
   if (a.n == 3) a.text = g.chance(50) ? g.text() : std::to_string(g.pick(100000));
   return a;
 }
-void act_aging(Program& p, const Action& a) {
+bool act_aging(Program& p, const Action& a) {
   auto* w = p.open<AgingWindow>(WindowId::Aging);
   Headless& h = p.head;
   switch (a.n) {
@@ -873,7 +904,7 @@ void act_aging(Program& p, const Action& a) {
     }
     default: {  // Age!
       auto* age = w->findChild<QPushButton*>(QStringLiteral("Button1"));
-      if (!age->isEnabled()) return;
+      if (!age->isEnabled()) return false;
       age->click();
       try {
         age_once(h.aging, h.aging_random, h.dialogs, h.calc.format());
@@ -882,12 +913,16 @@ void act_aging(Program& p, const Action& a) {
       }
     }
   }
+  return true;
 }
 
 // The patcher only ever on a tree of its own: the tree, a folder in it, a
 // missing folder, a file.
-Action make_patcher(Gen& g) { return action("FrmBMPPatch", g.pick(4), g.pick(4)); }
-void act_patcher(Program& p, const Action& a) {
+Action make_patcher(Gen& g) {
+  const int folder = g.pick(4);
+  return action("FrmBMPPatch", folder, g.pick(4));
+}
+bool act_patcher(Program& p, const Action& a) {
   auto* w = p.open<PatcherWindow>(WindowId::BmpPatcher);
   const char* below[] = {"", "/sub", "/missing", "/a.bmp"};
   const QString tail = QString::fromLatin1(below[a.n]);
@@ -905,6 +940,7 @@ void act_patcher(Program& p, const Action& a) {
     h.patcher.save_log(h.dialogs);
   }
   w->findChild<QPushButton*>(QStringLiteral("Button3"))->click();  // Close
+  return true;
 }
 
 struct Kind {
@@ -1197,6 +1233,9 @@ struct Soak {
   Folders& folders;
   std::uint64_t seed;
   bool comma;
+  // Per kind: actions run, and the time of their actions and of the checks after them.
+  std::array<int, std::size(kKinds)> tried{}, runs{};
+  std::array<qint64, std::size(kKinds)> act_ns{}, check_ns{};
 
   Outcome run(const std::vector<Action>& actions) {
     Program p(folders, seed, comma);
@@ -1207,15 +1246,24 @@ struct Soak {
       script_dialogs(p, a);
       p.wd->asked.clear();
       p.head.dialogs.asked.clear();
+      QElapsedTimer t;
+      t.start();
+      bool done = false;
       try {
-        kKinds[a.kind].act(p, a);
+        done = kKinds[a.kind].act(p, a);
       } catch (const std::exception& e) {
         return {i, std::string("an exception escaped: ") + e.what()};
       }
       QCoreApplication::processEvents();
       drain_focus(p);
+      const qint64 acted = t.nsecsElapsed();
+      const auto k = static_cast<std::size_t>(a.kind);
+      ++tried[k];
+      runs[k] += done;
+      act_ns[k] += acted;
       for (Fault f : {check_alive(p), check_core(p), check_view(p), check_secondary(p), check_error_log(p, head_lines)})
         if (f) return {i, *f};
+      check_ns[k] += t.nsecsElapsed() - acted;
     }
     return {};
   }
@@ -1287,6 +1335,10 @@ class SoakTest : public QObject {
     timer.start();
     const Outcome o = soak.run(actions);
     qInfo("soak: %d actions in %.1f s", count, static_cast<double>(timer.elapsed()) / 1000.0);
+    for (std::size_t k = 0; k < std::size(kKinds); ++k)
+      qInfo("soak: %-10s %6d actions (%6d the user could reach), %7.1f ms acting, %7.1f ms checking", kKinds[k].name,
+            soak.tried[k], soak.runs[k],
+            static_cast<double>(soak.act_ns[k]) / 1e6, static_cast<double>(soak.check_ns[k]) / 1e6);
     if (!o.failed_at) return;
     std::fprintf(stderr, "soak: seed %llu fails at action %zu: %s\n  %s\n", static_cast<unsigned long long>(seed), *o.failed_at,
              o.fault.c_str(), describe(actions[*o.failed_at]).c_str());
