@@ -576,11 +576,7 @@ bool act_key_text(Program& p, const Action& a) {
     edit->end(false);
     const bool empty = edit->text().isEmpty();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    if (!empty) {
-      std::string t = h.calc.sheet.text(id);
-      t.pop_back();
-      key(t);
-    }
+    if (!empty) key(QString::fromStdString(h.calc.sheet.text(id)).chopped(1).toStdString());  // one character
   }
   for (char c : a.text) {
     edit->end(false);
