@@ -1232,9 +1232,11 @@ struct Soak {
   // Per kind: actions run, and the time of their actions and of the checks after them.
   std::array<int, std::size(kKinds)> tried{}, runs{};
   std::array<qint64, std::size(kKinds)> act_ns{}, check_ns{};
+  std::size_t logged = 0, asked = 0;  // error.log lines and dialogs of the last run
 
   Outcome run(const std::vector<Action>& actions) {
     Program p(folders, seed, comma);
+    asked = 0;
     std::size_t head_lines = p.head.log.lines.size();
     if (auto f = check_error_log(p, head_lines)) return {0, *f};
     for (std::size_t i = 0; i < actions.size(); ++i) {
@@ -1260,12 +1262,25 @@ struct Soak {
       for (Fault f : {check_alive(p), check_core(p), check_view(p), check_secondary(p), check_error_log(p, head_lines)})
         if (f) return {i, *f};
       check_ns[k] += t.nsecsElapsed() - acted;
+      logged = head_lines;
+      asked += p.wd->asked.size();
     }
     return {};
   }
 
   // Delta debugging: drops chunks of the actions while the run still fails.
   std::vector<Action> shrink(std::vector<Action> actions, int budget = 400) {
+    // Most faults need only the last few actions: the shortest tail that
+    // still fails (1, 2, 4, ... actions) is where the chunks are dropped from.
+    for (std::size_t tail = 1; tail < actions.size() && budget > 0; tail *= 2, --budget) {
+      std::vector<Action> last(actions.end() - static_cast<std::ptrdiff_t>(tail), actions.end());
+      const Outcome o = run(last);
+      if (o.failed_at) {
+        last.resize(*o.failed_at + 1);
+        actions = std::move(last);
+        break;
+      }
+    }
     std::size_t chunks = 2;
     while (actions.size() > 1 && budget > 0) {
       const std::size_t size = (actions.size() + chunks - 1) / chunks;
@@ -1331,6 +1346,7 @@ class SoakTest : public QObject {
     timer.start();
     const Outcome o = soak.run(actions);
     qInfo("soak: %d actions in %.1f s", count, static_cast<double>(timer.elapsed()) / 1000.0);
+    qInfo("soak: %zu lines in error.log, %zu dialogs answered", soak.logged, soak.asked);
     for (std::size_t k = 0; k < std::size(kKinds); ++k)
       qInfo("soak: %-10s %6d actions (%6d the user could reach), %7.1f ms acting, %7.1f ms checking", kKinds[k].name,
             soak.tried[k], soak.runs[k],
