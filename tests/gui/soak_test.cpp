@@ -535,6 +535,15 @@ void drain_focus(Program& p) {
   }
 }
 
+// The widget reached as the user reaches it (reachable above); bringing
+// its page to the front may take the focus from a box on another page, and
+// the headless core leaves that box at the same moment.
+bool reach(Program& p, QWidget* widget) {
+  const bool ok = reachable(widget);
+  drain_focus(p);
+  return ok;
+}
+
 void commit_box(Program& p, Ctl id) {
   // The user leaves the box (Tab): focus-out with the reason a key gives.
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -549,7 +558,7 @@ Action make_paste_text(Gen& g) {
 }
 bool act_paste_text(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
-  if (!reachable(p.w().widget(id))) return false;
+  if (!reach(p, p.w().widget(id))) return false;
   gui_test::enter_as_user(p.w().widget(id), qs(a.text));
   Headless& h = p.head;
   h.history.record(h.calc, [&] { h.calc.user_set_text(id, a.text); }, id);
@@ -567,7 +576,7 @@ Action make_key_text(Gen& g) {
 bool act_key_text(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* edit = static_cast<QLineEdit*>(p.w().widget(id));
-  if (!reachable(edit)) return false;
+  if (!reach(p, edit)) return false;
   Headless& h = p.head;
   auto key = [&](std::string after) {
     h.history.record(h.calc, [&] { h.calc.user_set_text(id, after); }, id);
@@ -595,7 +604,7 @@ Action make_number(Gen& g) {
 bool act_number(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* spin = static_cast<QSpinBox*>(p.w().widget(id));
-  if (!reachable(spin)) return false;
+  if (!reach(p, spin)) return false;
   // n: 0 a value typed, 1 the arrow keys, 2 page keys.
   const int wanted = a.n == 0 ? a.m : spin->value() + (a.n == 1 ? (a.m % 3) - 1 : a.m);
   const int now = spin->value();
@@ -612,14 +621,14 @@ Action make_leave(Gen& g) {
 }
 bool act_leave(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
-  if (!reachable(p.w().widget(id))) return false;
+  if (!reach(p, p.w().widget(id))) return false;
   commit_box(p, id);
   return true;
 }
 
 bool choose_row(Program& p, Ctl id, int raw) {
   auto* combo = static_cast<QComboBox*>(p.w().widget(id));
-  if (!reachable(combo) || combo->count() == 0) return false;
+  if (!reach(p, combo) || combo->count() == 0) return false;
   const int row = raw % combo->count();
   gui_test::enter_as_user(combo, QString::number(row));
   Headless& h = p.head;
@@ -637,7 +646,7 @@ Action make_check(Gen& g) { return action(name_of(g.of(g.choices.checks))); }
 bool act_check(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* check = static_cast<QCheckBox*>(p.w().widget(id));
-  if (!reachable(check)) return false;
+  if (!reach(p, check)) return false;
   const bool to = !check->isChecked();
   check->click();
   Headless& h = p.head;
@@ -686,7 +695,7 @@ Action make_picture(Gen& g) { return action(name_of(g.of(g.choices.pictures))); 
 bool act_picture(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   QWidget* picture = p.w().widget(id);
-  if (!reachable(picture)) return false;
+  if (!reach(p, picture)) return false;
   QTest::mouseClick(picture, Qt::LeftButton);
   head_perform(p, id);
   p.close_modal_windows();
@@ -697,7 +706,7 @@ Action make_button(Gen& g) { return action(name_of(g.of(g.choices.buttons))); }
 bool act_button(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   auto* button = qobject_cast<QAbstractButton*>(p.w().widget(id));
-  if (!reachable(button)) return false;
+  if (!reach(p, button)) return false;
   button->click();
   head_perform(p, id);
   p.close_modal_windows();
@@ -774,7 +783,7 @@ bool act_popup(Program& p, const Action& a) {
   const auto which = static_cast<Popup>(a.n);
   const auto page = static_cast<Ctl>(a.m);
   QWidget* on = p.w().widget(page);
-  if (!reachable(on)) return false;
+  if (!reach(p, on)) return false;
   auto* view = p.w().findChild<PopupMenuView*>(QStringLiteral("popup_menus"));
   // The right click: the menu is prepared for the page and pops up.
   emit on->customContextMenuRequested(QPoint(5, 5));
@@ -1365,5 +1374,14 @@ class SoakTest : public QObject {
   }
 };
 
-QTEST_MAIN(SoakTest)
+// The soak's one test function runs as long as its actions ask (the ctest
+// entry has its own limit), not Qt Test's five minutes.
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+  QApplication app(argc, argv);
+  app.setAttribute(Qt::AA_Use96Dpi, true);
+  SoakTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "soak_test.moc"
