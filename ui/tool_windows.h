@@ -42,6 +42,11 @@ class AgingWindow : public QWidget {
 
   const AgingSimulator& simulator() const { return sim_; }
   void age() { on_age(); }
+  // The source of the attempts' draws from here on (a script or a seeded
+  // generator in tests; the window starts with the clock-seeded one).
+  void set_random_source(std::unique_ptr<RandomSource> random) {
+    if (random) random_ = std::move(random);
+  }
 
  private:
   void on_age();

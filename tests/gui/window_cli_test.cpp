@@ -18,6 +18,7 @@
 #include "engine/startup.h"
 #include "pipeline/user_action.h"
 #include "ui/main_window.h"
+#include "tests/gui/gui_input.h"
 
 using namespace brennick;
 
@@ -29,19 +30,7 @@ class WindowCliTest : public QObject {
   static void enter(MainWindow& w, const QString& name, const QString& value) {
     QWidget* widget = w.findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable("no widget " + name));
-    if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-      spin->setValue(value.toInt());
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      edit->setText(value);
-      emit edit->textEdited(value);
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      combo->setCurrentIndex(value.toInt());
-      emit combo->activated(value.toInt());
-    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-      if (check->isChecked() != (value == "1")) check->click();
-    } else {
-      QFAIL(qPrintable("cannot enter a value into " + name));
-    }
+    QVERIFY2(gui_test::enter_as_user(widget, value), qPrintable("cannot enter a value into " + name));
   }
 
   static void compare_build(const QString& name) {
