@@ -100,7 +100,7 @@ void divine_shield(Slot& s) {
   h = static_cast<double>(static_cast<ext>(h) * 100);
   const std::int32_t k = s.I(2);
   CalcState& st = s.state();
-  const std::int32_t m = st.final_blk + k;
+  const std::int32_t m = add_saturated(st.final_blk, k);
   s.add(groups({lines({"1h Block: " + num(m) + " % (+" + num(k) + ")", "dmg to HP: " + s.real(h) + " %"}),
                 "Duration: " + s.T(3)}));
   if (s.on()) st.final_blk = m;
@@ -114,7 +114,7 @@ void godly_shield(Slot& s) {
   const std::int32_t k =
       divine_level >= 1 && divine_level <= kSkillLevelCount ? skill_int_of_text(s.T(90, 2, divine_level)) : 0;
   CalcState& st = s.state();
-  const std::int32_t m = st.final_blk + k;
+  const std::int32_t m = add_saturated(st.final_blk, k);
   const ext abs = static_cast<ext>(st.final_abs);
   const double a = round_abs(abs * static_cast<ext>(f) + abs);
   const double increase = round_abs(abs * static_cast<ext>(f));

@@ -182,7 +182,7 @@ void summon_muspell(Slot& s) {
   const std::int32_t delay = s.I(2), b = s.I(4);
   const double f = static_cast<double>(s.F(3));
   CalcState& st = s.state();
-  const std::int32_t m1 = st.final_blk + b, m2 = st.final_blk_2 + b;
+  const std::int32_t m1 = add_saturated(st.final_blk, b), m2 = add_saturated(st.final_blk_2, b);
   const auto undead = [&](double abs) {
     const ext a = static_cast<ext>(abs);
     return s.real(round_abs(a + a * static_cast<ext>(f))) + " (+" + s.real(round_abs(a * static_cast<ext>(f))) + ")";

@@ -2,6 +2,8 @@
 // window's actions where the order of a pass matters.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "report_sheet.h"
 
 using namespace brennick;
@@ -135,6 +137,24 @@ TEST(KnightReport, DivineShieldRaisesTheOneHandBlock) {
                                       "Duration: 50" + kCrlf);
   EXPECT_EQ(k.st().final_blk, 14);
   EXPECT_EQ(k.st().final_blk_2, 7);
+}
+
+TEST(KnightReport, ShieldBlocksAtTheLimitStayThere) {
+  // A block typed up to the 32-bit limit: the bonus cannot wrap it negative.
+  Knight_ k;
+  k.level(kDivineShield, 5);
+  k.st().final_blk = INT32_MAX;
+  k.on(kDivineShield);
+  k.run();
+  EXPECT_EQ(k.box(kDivineShield).substr(0, 27), "1h Block: 2147483647 % (+4)");
+  EXPECT_EQ(k.st().final_blk, INT32_MAX);
+  Knight_ g;
+  g.level(kDivineShield, 5);
+  g.level(kGodlyShield, 1);
+  g.st().final_blk = INT32_MAX;
+  g.on(kGodlyShield);
+  g.run();
+  EXPECT_EQ(g.st().final_blk, INT32_MAX);
 }
 
 TEST(KnightReport, GodlyShieldTakesDivineShieldsBlock) {
