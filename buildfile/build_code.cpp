@@ -6,6 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "base/number_text.h"
@@ -284,6 +285,10 @@ std::string build_code_of(const IniDocument& doc) {
   const bool compress = packed.size() < body.size();
   bytes += static_cast<char>(compress ? 1 : 0);
   bytes += compress ? packed : body;
+  return frame_build_code(std::move(bytes));
+}
+
+std::string frame_build_code(std::string bytes) {
   const std::uint32_t crc = crc_of(bytes);
   for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((crc >> shift) & 0xFF);
   return std::string(kBuildCodePrefix) + base64url(bytes);

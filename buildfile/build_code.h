@@ -48,6 +48,11 @@ class BuildCodeError : public std::runtime_error {
 // The code of a build document.
 std::string build_code_of(const IniDocument& doc);
 
+// The code around raw bytes (version, packing and body): their CRC-32
+// appended, then the prefix and base64url. build_code_of frames what it
+// writes with it; tests frame bodies of their own choosing.
+std::string frame_build_code(std::string bytes);
+
 // The build document of a code. Throws BuildCodeError.
 IniDocument document_of_build_code(std::string_view code);
 

@@ -7,13 +7,13 @@
 // code's text as pasted; even, they are the content behind a correct prefix
 // and checksum (version, packing, body), so the fuzzer reaches the
 // decompression and the body reader rather than stopping at the checksum.
-#include <zlib.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "buildfile/build_code.h"
 #include "engine/startup.h"
@@ -30,25 +30,7 @@ void check(bool ok, int line = __builtin_LINE()) {
   std::abort();
 }
 
-std::string with_checksum(std::string bytes) {
-  static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-  const auto crc = static_cast<std::uint32_t>(
-      crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
-  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((crc >> shift) & 0xFF);
-  std::string out = "BRK-";
-  std::uint32_t bits = 0;
-  int count = 0;
-  for (char c : bytes) {
-    bits = (bits << 8) | static_cast<unsigned char>(c);
-    count += 8;
-    while (count >= 6) {
-      count -= 6;
-      out += kAlphabet[(bits >> count) & 0x3F];
-    }
-  }
-  if (count > 0) out += kAlphabet[(bits << (6 - count)) & 0x3F];
-  return out;
-}
+std::string with_checksum(std::string bytes) { return brennick::frame_build_code(std::move(bytes)); }
 
 // One started sheet, reused: a refused code must not change it.
 brennick::Planner& sheet() {

@@ -32,24 +32,7 @@ std::string code_of_bytes(std::uint8_t version, std::uint8_t packing, const std:
   std::string bytes;
   bytes += static_cast<char>(version);
   bytes += static_cast<char>(packing);
-  bytes += body;
-  const auto crc = static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
-                                                    static_cast<uInt>(bytes.size())));
-  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((crc >> shift) & 0xFF);
-  static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-  std::string out = "BRK-";
-  std::uint32_t bits = 0;
-  int count = 0;
-  for (char c : bytes) {
-    bits = (bits << 8) | static_cast<unsigned char>(c);
-    count += 8;
-    while (count >= 6) {
-      count -= 6;
-      out += kAlphabet[(bits >> count) & 0x3F];
-    }
-  }
-  if (count > 0) out += kAlphabet[(bits << (6 - count)) & 0x3F];
-  return out;
+  return frame_build_code(bytes + body);
 }
 
 std::string raw_deflate(const std::string& bytes) {
