@@ -48,12 +48,16 @@ std::int32_t trunc_stored(ext x);
 // Saturating conversion of an already integral value.
 std::int32_t saturate_i32(ext x);
 
-// a + b, saturating at the ends of the 32-bit range (a bonus added to a
-// value the boxes let grow to the limit).
-inline std::int32_t add_saturated(std::int32_t a, std::int32_t b) {
-  const std::int64_t sum = std::int64_t{a} + b;
-  return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : static_cast<std::int32_t>(sum);
+// A value computed in 64 bits, kept in the 32-bit range: beyond either end
+// it stays at that end. Every sum, difference and small multiple of values
+// the boxes let grow to the limit is taken in 64 bits and kept so.
+constexpr std::int32_t clamp_i32(std::int64_t v) {
+  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<std::int32_t>(v);
 }
+
+// a + b and a - b, saturating at the ends of the 32-bit range.
+constexpr std::int32_t add_saturated(std::int32_t a, std::int32_t b) { return clamp_i32(std::int64_t{a} + b); }
+constexpr std::int32_t sub_saturated(std::int32_t a, std::int32_t b) { return clamp_i32(std::int64_t{a} - b); }
 
 // Round to two decimals, half to even: q = x / d with d the double nearest
 // 0.01, q rounded to the nearest integer (ties to even), times d, stored.

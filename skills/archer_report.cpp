@@ -3,6 +3,7 @@
 // per column. Dion`s Eye, Force of Nature and Scout Hawk come first, so the
 // rating and attack power they add are the base of the later slots. The
 // falcons and Wolverine feed the damage over time through dot_extra.
+#include "base/evaluation.h"
 #include "data/calc_skill.h"
 #include "skills/report_framework.h"
 
@@ -17,14 +18,14 @@ std::int32_t falcon_bonus(Slot& s) { return s.state().dot_extra[kFalconBonus]; }
 // Dion`s Eye raises the rating of each bow column at once.
 void dions_eye(Slot& s) {
   const PerColumn<std::int32_t> gain = s.each_fitting(kBow, [&](Column c) { return s.weapon_rating_gain(1, c); });
-  for (Column c : kColumns) s.at(kRating, c) += gain[c];
+  for (Column c : kColumns) s.at(kRating, c) = add_saturated(s.at(kRating, c), gain[c]);
   s.add(groups({"Add Atk-Rtg 1h: " + num(gain.one), "Add Atk-Rtg 2h: " + num(gain.two)}));
 }
 
 void force_of_nature(Slot& s) {
   const std::int32_t p = s.I(1), q = s.I(2), k = s.I(3);
   const Pairs raised = raised_by(s.base(), p);
-  const PerColumn<std::int32_t> rating{s.rating(OneHand) + q, s.rating(TwoHand) + q};
+  const PerColumn<std::int32_t> rating{add_saturated(s.rating(OneHand), q), add_saturated(s.rating(TwoHand), q)};
   s.add(groups({attack_block(raised),
                 lines({"Atk-Rtg 1h: " + num(rating.one), "Atk-Rtg 2h: " + num(rating.two)}),
                 "Duration: " + s.T(4)}));
@@ -40,7 +41,7 @@ void scout_hawk(Slot& s) {
   for (Column c : kColumns) gain[c] = s.weapon_rating_gain(1, c);
   s.add(groups({rating_block(s.rating(OneHand), gain.one, s.rating(TwoHand), gain.two), "# of Rounds: " + s.T(2)}));
   if (s.on())
-    for (Column c : kColumns) s.at(kRating, c) += gain[c];
+    for (Column c : kColumns) s.at(kRating, c) = add_saturated(s.at(kRating, c), gain[c]);
 }
 
 // Shooting Mastery only informs: the attack-power step applies it.
@@ -77,7 +78,7 @@ void perfect_aim(Slot& s) {
 void falcon(Slot& s) {
   const Range r = s.range(1, 2, 2);
   const std::int32_t e7 = falcon_bonus(s);
-  s.add(groups({"Atk-Pow: " + num(r.lo + e7) + " - " + num(r.hi + e7), "Duration: " + s.T(2)}));
+  s.add(groups({"Atk-Pow: " + num(std::int64_t{r.lo} + e7) + " - " + num(std::int64_t{r.hi} + e7), "Duration: " + s.T(2)}));
   s.pet(kFalconDamage, pet_per_minute(r.lo, r.hi, kPetHits));
 }
 
@@ -87,7 +88,7 @@ void arrows_of_rage(Slot& s) {
   const std::int32_t d = skill_int_of_text(s.T(1, "lv/"));
   const std::int32_t add = d != 0 ? s.character_level() / d : 0;
   s.add(attack_block(s.per_fitting(kBow, s.base_without_orb(), [&](Column, const Pair& b) {
-          return Pair{b.min + add, b.max + add};
+          return Pair{add_saturated(b.min, add), add_saturated(b.max, add)};
         })) +
         std::string(CRLF));
 }
@@ -100,7 +101,7 @@ void avalanche(Slot& s) {
 void elemental_shot(Slot& s) {
   const Range fire = s.range(1, 2, 2);
   const Pairs fire_ap = s.per_fitting(kBow, [&](Column, const Pair& b) {
-    return Pair{2 * (b.min + fire.lo), 2 * (b.max + fire.hi)};
+    return Pair{clamp_i32(2 * (std::int64_t{b.min} + fire.lo)), clamp_i32(2 * (std::int64_t{b.max} + fire.hi))};
   });
   s.add(lines({"Fire AP 1h: " + num(fire_ap.one.min) + " - " + num(fire_ap.one.max),
                "Fire Ap 2h: " + num(fire_ap.two.min) + " - " + num(fire_ap.two.max)}) +
@@ -108,7 +109,8 @@ void elemental_shot(Slot& s) {
   const std::string splash = s.T(2);
   const Range light = split_range(splash, Chars::if_length(4, 1, 2), 2);
   const Pairs light_ap = s.per_fitting(kBow, [&](Column, const Pair& b) {
-    return Pair{2 * (b.min + light.lo) + light.lo, 2 * (b.max + light.hi) + light.hi};
+    return Pair{clamp_i32(2 * (std::int64_t{b.min} + light.lo) + light.lo),
+                clamp_i32(2 * (std::int64_t{b.max} + light.hi) + light.hi)};
   });
   s.add(lines({"Light AP 1h: " + num(light_ap.one.min) + " - " + num(light_ap.one.max),
                "Light Ap 2h: " + num(light_ap.two.min) + " - " + num(light_ap.two.max), "Light Splash: " + splash}));
@@ -121,8 +123,8 @@ void golden_falcon(Slot& s) {
   const Range r = falcon_level >= 1 ? split_range(s.T(22, 1, falcon_level), 2, 2) : Range::zero();
   const double m = static_cast<double>(s.F(1));
   const std::int32_t e7 = falcon_bonus(s);
-  const std::int32_t lo = floor_of(static_cast<long double>(r.lo) * m) + e7;
-  const std::int32_t hi = floor_of(static_cast<long double>(r.hi) * m) + e7;
+  const std::int32_t lo = add_saturated(floor_of(static_cast<long double>(r.lo) * m), e7);
+  const std::int32_t hi = add_saturated(floor_of(static_cast<long double>(r.hi) * m), e7);
   s.add(groups({"Atk-Pow: " + num(lo) + " - " + num(hi), "Duration: " + s.T(3)}));
   s.pet(kGoldenFalconDamage, pet_per_minute(lo, hi, kPetHits));
 }

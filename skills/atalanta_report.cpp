@@ -4,6 +4,7 @@
 // Hall of Valhalla and Frost Javelin come before every attack skill, so when
 // enabled they raise the base of the later slots; Windy changes the rating
 // after Farina has read it and before the two javelins that read it.
+#include "base/evaluation.h"
 #include "data/calc_skill.h"
 #include "skills/report_framework.h"
 
@@ -25,7 +26,7 @@ std::int32_t triumph_bonus(const Slot& s, int triumph_level) {
 
 Pairs maxima_raised(const Slot& s, std::int32_t bonus) {
   Pairs p = s.base();
-  for (Column c : kColumns) p[c].max += bonus;
+  for (Column c : kColumns) p[c].max = add_saturated(p[c].max, bonus);
   return p;
 }
 
@@ -37,7 +38,7 @@ void elemental_javelin(Slot& s, const char* against) {
   if (fits(s)) {
     const Pair b = s.base()[OneHand];
     const std::int32_t q = s.character_level() / 3;
-    attack = {q + r.lo + b.min, b.max + q + r.hi};
+    attack = {clamp_i32(std::int64_t{q} + r.lo + b.min), clamp_i32(std::int64_t{b.max} + q + r.hi)};
     const CalcSkill cs = s.calc_skill();
     bonus = {cs.skill_boost(129, 0, s.level(), attack.min, 1), cs.skill_boost(129, 0, s.level(), attack.max, 1)};
   }
@@ -94,7 +95,7 @@ void frost_javelin(Slot& s) {
   std::string freeze = "0", duration = "0";
   if (fits(s)) {
     const Pair b = s.base()[OneHand];
-    attack = {r.lo + b.min, r.hi + b.max};
+    attack = {add_saturated(r.lo, b.min), add_saturated(r.hi, b.max)};
     slow = static_cast<double>(s.F(2) * 100);
     freeze = s.T(3);
     duration = s.T(4);
@@ -117,7 +118,7 @@ void farina(Slot& s) {
   if (fits(s)) {
     bonus = skill_int_of_text(s.T(1, "+cLvl"));
     speed = s.T(2);
-    rating = s.rating(OneHand) + bonus;
+    rating = add_saturated(s.rating(OneHand), bonus);
   }
   s.add(lines({"Atk-Rtg 1h: " + num(rating) + " (+" + num(bonus) + ")", "Add wSpd: " + speed}));
 }
@@ -128,7 +129,7 @@ void bigger_spear(Slot& s) {
   if (fits(s)) {
     const Pair b = s.base()[OneHand];
     const std::int32_t q = s.character_level() / 2;
-    attack = {q + r.lo + b.min, b.max + q + r.hi};
+    attack = {clamp_i32(std::int64_t{q} + r.lo + b.min), clamp_i32(std::int64_t{b.max} + q + r.hi)};
   }
   s.add(attack_line_1h(attack));
 }
@@ -139,7 +140,7 @@ void windy(Slot& s) {
   std::int32_t gain = 0, rating = 0;
   if (fits(s)) {
     gain = s.weapon_rating_gain(1, OneHand);
-    rating = s.rating(OneHand) + gain;
+    rating = add_saturated(s.rating(OneHand), gain);
   }
   s.add(groups({"Atk-Rtg 1h: " + num(rating) + " (+" + num(gain) + ")", "Duration: " + duration}));
   if (s.on() && fits(s)) s.at(kRating, OneHand) = rating;

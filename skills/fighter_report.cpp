@@ -50,7 +50,7 @@ void concentration(Slot& s) {
   for (Column c : kColumns) bonus[c] = s.fits(kConcentration, c) ? s.T(1) : "0";
   s.add(groups({rating_block(s.rating(OneHand), bonus.one, s.rating(TwoHand), bonus.two), "Duration: " + s.T(2)}));
   if (s.on())
-    for (Column c : kColumns) s.at(kRating, c) += skill_int_of_text(bonus[c]);
+    for (Column c : kColumns) s.at(kRating, c) = add_saturated(s.at(kRating, c), skill_int_of_text(bonus[c]));
 }
 
 void raving(Slot& s) {
@@ -127,7 +127,7 @@ void cyclone_strike(Slot& s) {
   const Range r = s.range(2, 3, 3);
   s.add(attack_block(s.per_fitting(kCyclone, [&](Column, const Pair& b) {
     const Pair hit = s.boost(1, 1, b);
-    return Pair{hit.min + 2 * r.lo, hit.max + 2 * r.hi};
+    return Pair{clamp_i32(hit.min + 2 * std::int64_t{r.lo}), clamp_i32(hit.max + 2 * std::int64_t{r.hi})};
   })));
 }
 

@@ -19,22 +19,9 @@ constexpr WeaponSet kGrandCross{Sword, Mace};
 // Mutant and normal enemies take 1.3 times the damage the texts show.
 std::int32_t times_1_3(std::int32_t v) { return floor_of(static_cast<ext>(v) * 1.3L); }
 
-// The weapon's own power and the force orb's addition of a column.
-Pair weapon_power(const CalcState& st, Column c) {
-  return c == OneHand ? Pair{st.weap_min_pow, st.weap_max_pow} : Pair{st.weap_min_pow_2, st.weap_max_pow_2};
-}
-Pair force_orb_add(const CalcState& st, Column c) {
-  return c == OneHand ? Pair{st.forceorb_add_min, st.forceorb_add_max}
-                      : Pair{st.forceorb_add_min_2, st.forceorb_add_max_2};
-}
-
 // One hit of row 1 on the base without the force orb's addition, per fitting column.
 Pairs boost_without_orb(Slot& s, const WeaponSet& set) {
-  const CalcState& st = s.state();
-  return s.per_fitting(set, [&](Column c, const Pair& b) {
-    const Pair orb = force_orb_add(st, c);
-    return s.boost(1, 1, Pair{b.min - orb.min, b.max - orb.max});
-  });
+  return s.per_fitting(set, s.base_without_orb(), [&](Column, const Pair& b) { return s.boost(1, 1, b); });
 }
 
 std::string with_gain(std::int64_t total, std::int64_t gain) { return num(total) + " (+" + num(gain) + ")"; }
@@ -46,7 +33,7 @@ void sword_mastery(Slot& s) {
   Pairs add;
   for (Column c : kColumns) {
     if (!s.fits(kSword, c)) continue;
-    const Pair w = weapon_power(s.state(), c);
+    const Pair w = s.weapon_power(c);
     add[c] = {cs.skill_fraction_of(s.skill(), s.level(), w.min), cs.skill_fraction_of(s.skill(), s.level(), w.max)};
   }
   s.add(pair_lines("Add to", add));
@@ -58,10 +45,10 @@ void physical_training(Slot& s) {
   const CalcSkill cs = s.calc_skill();
   CalcState& st = s.state();
   const std::int32_t st1 = cs.skill_boost(s.skill(), 1, s.level(), st.final_stm, 1);
-  const std::int32_t g1 = st1 - st.final_stm;
+  const std::int64_t g1 = std::int64_t{st1} - st.final_stm;
   st.final_stm = st1;
   const std::int32_t st2 = cs.skill_boost(s.skill(), 1, s.level(), st.final_stm_2, 1);
-  const std::int32_t g2 = st2 - st.final_stm_2;
+  const std::int64_t g2 = std::int64_t{st2} - st.final_stm_2;
   st.final_stm_2 = st2;
   s.add(groups({"STM 1h: " + with_gain(st1, g1), "STM 2h: " + with_gain(st2, g2)}));
 }
@@ -82,8 +69,7 @@ void drastic_spirit(Slot& s) {
 
 void gods_bless(Slot& s) {
   const std::int32_t k = s.I(1);
-  Pairs raised = s.base();
-  for (Column c : kColumns) raised[c] = {raised[c].min + k, raised[c].max + k};
+  const Pairs raised = raised_by(s.base(), k);
   s.add(groups({attack_block(raised), "Duration: " + s.T(2)}));
   if (s.on()) {
     CalcState& st = s.state();

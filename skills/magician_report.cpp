@@ -13,13 +13,9 @@ namespace {
 
 constexpr WeaponSet kSpell{WandStaff};
 
-struct Range {
-  std::int32_t lo = 0, hi = 0;
-};
-
 // A range text split by character counts.
 Range split(const std::string& t, std::size_t lo_chars, std::size_t hi_chars) {
-  return {skill_int_of_text(left_chars(t, lo_chars)), skill_int_of_text(right_chars(t, hi_chars))};
+  return split_range(t, static_cast<int>(lo_chars), static_cast<int>(hi_chars));
 }
 
 // Splits of row 1 by spell.
@@ -28,22 +24,11 @@ Range two_and_two_or_three(const std::string& t) { return split(t, 2, t.size() =
 Range fire_wave_split(const std::string& t) { return split(t, t.size() > 6 ? 3 : 2, t.size() == 5 ? 2 : 3); }
 Range meteorite_split(const std::string& t) { return split(t, t.size() == 6 ? 2 : 3, 3); }
 
-Pair weapon_power(const CalcState& st, Column c) {
-  return c == OneHand ? Pair{st.weap_min_pow, st.weap_max_pow} : Pair{st.weap_min_pow_2, st.weap_max_pow_2};
-}
-
 // The pair of an attack spell per fitting column: range plus weapon, plus
 // Spirit div 8 at the lower end and div 4 at the upper (when `add_spirit`),
 // each raised by the Spirit Elemental's fraction and times n.
 Pairs spell(Slot& s, const Range& r, std::int32_t n, bool add_spirit = true) {
-  const CalcSkill cs = s.calc_skill();
-  Pairs out;
-  for (Column c : kColumns) {
-    if (!s.fits(kSpell, c)) continue;
-    const Pair w = weapon_power(s.state(), c);
-    out[c] = {cs.spirit_boost(r.lo + w.min, n, true, add_spirit), cs.spirit_boost(r.hi + w.max, n, false, add_spirit)};
-  }
-  return out;
+  return s.spell_pairs(kSpell, r, n, add_spirit);
 }
 
 // A fraction shown in percent, held as a double.
@@ -129,7 +114,7 @@ void dancing_sword(Slot& s) {
   const Range fire = two_and_two(s.T(1)), ice = two_and_two(s.T(2));
   const CalcState& st = s.state();
   const auto pair = [&](const Range& r, Column c) {
-    const Pair w = weapon_power(st, c);
+    const Pair w = s.weapon_power(c);
     return num(static_cast<std::int64_t>(r.lo) + w.min) + " - " + num(static_cast<std::int64_t>(r.hi) + w.max);
   };
   s.add(lines({"Fire AP 1h: " + pair(fire, OneHand), "Fire AP 2h: " + pair(fire, TwoHand)}) + std::string(CRLF));

@@ -58,7 +58,7 @@ void metal_armor(Slot& s) {
   std::int32_t defence = 0, absorption = 0;
   if (s.sheet().checked(Ctl::chk_armor_is_right_spec)) {
     const std::int32_t armor = s.state().armor_def;
-    defence = s.calc_skill().skill_boost(s.skill(), 1, s.level(), armor, 1) - armor;
+    defence = sub_saturated(s.calc_skill().skill_boost(s.skill(), 1, s.level(), armor, 1), armor);
     absorption = r.hi;
   }
   s.add(groups({lines({"Add Defense: " + num(defence), "Add Abs: " + num(absorption)}), "Duration: " + s.T(2)}));
@@ -70,10 +70,10 @@ void metal_armor(Slot& s) {
 void maximize(Slot& s) {
   const PerColumn<std::int32_t> gain = s.each_fitting(kMastery, [&](Column c) {
     const std::int32_t w = s.at(kWeaponMax, c);
-    return s.calc_skill().skill_boost(s.skill(), 1, s.level(), w, 1) - w;
+    return sub_saturated(s.calc_skill().skill_boost(s.skill(), 1, s.level(), w, 1), w);
   });
   Pairs raised = s.base();
-  for (Column c : kColumns) raised[c].max += gain[c];
+  for (Column c : kColumns) raised[c].max = add_saturated(raised[c].max, gain[c]);
   s.add(groups({attack_block(raised), "Duration: " + s.T(2)}));
   if (s.on()) set_attack_power(s.state(), raised);
 }
@@ -82,11 +82,12 @@ void automation(Slot& s) {
   const CalcSkill cs = s.calc_skill();
   const Pairs gain = s.per_fitting(kAutomation, [&](Column c, const Pair&) {
     const Pair w = s.weapon_power(c);
-    return Pair{cs.skill_boost(s.skill(), 1, s.level(), w.min, 1) - w.min,
-                cs.skill_boost(s.skill(), 1, s.level(), w.max, 1) - w.max};
+    return Pair{sub_saturated(cs.skill_boost(s.skill(), 1, s.level(), w.min, 1), w.min),
+                sub_saturated(cs.skill_boost(s.skill(), 1, s.level(), w.max, 1), w.max)};
   });
   Pairs raised = s.base();
-  for (Column c : kColumns) raised[c] = {raised[c].min + gain[c].min, raised[c].max + gain[c].max};
+  for (Column c : kColumns)
+    raised[c] = {add_saturated(raised[c].min, gain[c].min), add_saturated(raised[c].max, gain[c].max)};
   s.add(groups({attack_block(raised), lines({"Add wSpd: " + s.T(2), "Duration: " + s.T(3)})}));
   if (s.on()) set_attack_power(s.state(), raised);
 }
@@ -104,7 +105,7 @@ void spark_shield(Slot& s) {
                        "Atk-Pow: " + num(lo) + " - " + num(hi),
                        "to Mechanic: " + num(and_a_half(lo)) + " - " + num(and_a_half(hi))}),
                 "Duration: " + s.T(3)}));
-  if (s.on()) s.at(kDefence, OneHand) += skill_int_of_text(d);
+  if (s.on()) s.at(kDefence, OneHand) = add_saturated(s.at(kDefence, OneHand), skill_int_of_text(d));
 }
 
 void magnetic_sphere(Slot& s) {
@@ -120,7 +121,7 @@ void magnetic_sphere(Slot& s) {
 
 void extreme_shield(Slot& s) {
   const std::int32_t b = s.I(1);
-  const std::int32_t block = s.at(kBlock, OneHand) + b;
+  const std::int32_t block = add_saturated(s.at(kBlock, OneHand), b);
   s.add(lines({"Block 1h: " + num(block) + " % (+" + num(b) + ")", "Duration: " + s.T(2)}));
   if (s.on()) s.at(kBlock, OneHand) = block;
 }
@@ -137,14 +138,14 @@ void mechanic_bomb(Slot& s) {
 void smash(Slot& s, const WeaponSet& set, const Pairs& attack) {
   const std::string q = s.T(2);
   const PerColumn<std::int32_t> rating =
-      s.each_fitting(set, [&](Column c) { return s.rating(c) + skill_int_of_text(q); });
+      s.each_fitting(set, [&](Column c) { return add_saturated(s.rating(c), skill_int_of_text(q)); });
   s.add(groups({attack_block(attack), lines({"Atk-Rtg 1h: " + num(rating.one) + " (+" + q + ")",
                                              "Atk-Rtg 2h: " + num(rating.two) + " (+" + q + ")"})}));
 }
 
 void great_smash(Slot& s) {
   const std::int32_t p = s.I(1);
-  smash(s, kGreatSmash, s.per_fitting(kGreatSmash, [&](Column, const Pair& b) { return Pair{b.min + p, b.max + p}; }));
+  smash(s, kGreatSmash, s.per_fitting(kGreatSmash, [&](Column, const Pair& b) { return Pair{add_saturated(b.min, p), add_saturated(b.max, p)}; }));
 }
 
 void grand_smash(Slot& s) {

@@ -35,7 +35,7 @@ Pairs against_half(const Slot& s, const WeaponSet& set, const Pairs& values) {
 
 void weapon_def_mastery(Slot& s) {
   const std::string bonus = s.fits(kWeaponDefMastery, TwoHand) ? s.T(1) : "0";
-  const std::int32_t block = s.at(kBlock, TwoHand) + skill_int_of_text(bonus);
+  const std::int32_t block = add_saturated(s.at(kBlock, TwoHand), skill_int_of_text(bonus));
   s.add("Block 2h: " + num(block) + " %" + " (+" + bonus + ")");
   s.at(kBlock, TwoHand) = block;
 }
@@ -45,7 +45,7 @@ void critical_mastery(Slot& s) {
   PerColumn<std::int32_t> crit;
   for (Column c : kColumns) {
     bonus[c] = s.fits(kScythe, c) ? s.T(1) : "0";
-    crit[c] = s.critical(c) + skill_int_of_text(bonus[c]);
+    crit[c] = add_saturated(s.critical(c), skill_int_of_text(bonus[c]));
   }
   s.add(lines({"Crit 1h: " + num(crit.one) + " %" + " (+" + bonus.one + ")",
                "Crit 2h: " + num(crit.two) + " %" + " (+" + bonus.two + ")"}));
@@ -133,7 +133,7 @@ void chain_lance(Slot& s) {
 void charging_strike(Slot& s) {
   const Pairs attack = s.per_fitting(kScytheOrSword, [&](Column, const Pair& b) {
     const Pair normal = s.boost(1, 2, b), charged = s.boost(2, 1, b);
-    return Pair{normal.min + charged.min, normal.max + charged.max};
+    return Pair{add_saturated(normal.min, charged.min), add_saturated(normal.max, charged.max)};
   });
   s.add(attack_block(attack) + std::string(CRLF) + std::string(CRLF));
 }

@@ -12,12 +12,9 @@ namespace {
 
 constexpr WeaponSet kWand{WandStaff};
 
-struct Range {
-  std::int32_t lo = 0, hi = 0;
-};
-
+// A range text split by character counts.
 Range split(const std::string& t, std::size_t lo_chars, std::size_t hi_chars) {
-  return {skill_int_of_text(left_chars(t, lo_chars)), skill_int_of_text(right_chars(t, hi_chars))};
+  return split_range(t, static_cast<int>(lo_chars), static_cast<int>(hi_chars));
 }
 
 // Splits of row 1 by skill.
@@ -28,33 +25,12 @@ Range two_and_two_or_three(const std::string& t) { return split(t, 2, t.size() =
 Range glacial_split(const std::string& t) { return split(t, t.size() == 6 ? 2 : 3, 3); }
 Range three_and_three(const std::string& t) { return split(t, 3, 3); }  // Chain Lightning
 
-Pair weapon_power(const CalcState& st, Column c) {
-  return c == OneHand ? Pair{st.weap_min_pow, st.weap_max_pow} : Pair{st.weap_min_pow_2, st.weap_max_pow_2};
-}
-
 // Range plus the weapon's power, per fitting column.
-Pairs plain(Slot& s, const Range& r) {
-  Pairs out;
-  for (Column c : kColumns) {
-    if (!s.fits(kWand, c)) continue;
-    const Pair w = weapon_power(s.state(), c);
-    out[c] = {r.lo + w.min, r.hi + w.max};
-  }
-  return out;
-}
+Pairs plain(Slot& s, const Range& r) { return s.plain_pairs(kWand, r); }
 
 // Range plus the weapon's power plus Spirit div 8 (lower end) and div 4
 // (upper end), times n, per fitting column.
-Pairs spell(Slot& s, const Range& r, std::int32_t n) {
-  const CalcSkill cs = s.calc_skill();
-  Pairs out;
-  for (Column c : kColumns) {
-    if (!s.fits(kWand, c)) continue;
-    const Pair w = weapon_power(s.state(), c);
-    out[c] = {cs.spirit_boost(r.lo + w.min, n, true, true), cs.spirit_boost(r.hi + w.max, n, false, true)};
-  }
-  return out;
-}
+Pairs spell(Slot& s, const Range& r, std::int32_t n) { return s.spell_pairs(kWand, r, n); }
 
 // A fraction shown in percent, held as a double; 0 when no column fits.
 std::string percent_if_wand(Slot& s, int row) {

@@ -127,7 +127,7 @@ void set_attack_power(CalcState& s, const Pairs& p) {
 
 Pairs raised_by(const Pairs& p, std::int32_t amount) {
   Pairs out;
-  for (Column c : kColumns) out[c] = {p[c].min + amount, p[c].max + amount};
+  for (Column c : kColumns) out[c] = {add_saturated(p[c].min, amount), add_saturated(p[c].max, amount)};
   return out;
 }
 
@@ -216,7 +216,7 @@ Pairs Slot::base() const { return attack_power(cstate()); }
 
 Pairs Slot::base_without_orb() const {
   Pairs p = base();
-  for (Column c : kColumns) p[c] = {p[c].min - at(kOrbMin, c), p[c].max - at(kOrbMax, c)};
+  for (Column c : kColumns) p[c] = {sub_saturated(p[c].min, at(kOrbMin, c)), sub_saturated(p[c].max, at(kOrbMax, c))};
   return p;
 }
 
@@ -256,21 +256,21 @@ Pairs Slot::spell_pairs(const WeaponSet& set, const Range& r, std::int32_t hits,
   const CalcSkill cs = calc_skill();
   return per_fitting(set, [&](Column c, const Pair&) {
     const Pair w = weapon_power(c);
-    return Pair{cs.spirit_boost(r.lo + w.min, hits, true, add_spirit),
-                cs.spirit_boost(r.hi + w.max, hits, false, add_spirit)};
+    return Pair{cs.spirit_boost(add_saturated(r.lo, w.min), hits, true, add_spirit),
+                cs.spirit_boost(add_saturated(r.hi, w.max), hits, false, add_spirit)};
   });
 }
 
 Pairs Slot::plain_pairs(const WeaponSet& set, const Range& r) const {
   return per_fitting(set, [&](Column c, const Pair&) {
     const Pair w = weapon_power(c);
-    return Pair{r.lo + w.min, r.hi + w.max};
+    return Pair{add_saturated(r.lo, w.min), add_saturated(r.hi, w.max)};
   });
 }
 
 std::int32_t Slot::weapon_rating_gain(int row, Column c) const {
   const std::int32_t wr = weapon_rating(c);
-  return calc_skill().skill_boost(skill_, row, level_, wr, 1) - wr;
+  return sub_saturated(calc_skill().skill_boost(skill_, row, level_, wr, 1), wr);
 }
 
 void Slot::pet(DotExtra entry, std::int32_t per_minute) {

@@ -30,8 +30,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "base/evaluation.h"
 #include "data/calc_skill.h"
 #include "engine/calculator.h"
 
@@ -113,11 +115,19 @@ template <class T>
 PerColumn<T> both(const CalcState& s, const ColumnValue<T>& v) {
   return {at(s, v, OneHand), at(s, v, TwoHand)};
 }
-// Adds an amount to the value of each column (in the value's own type).
+// Adds an amount to the value of each column (in the value's own type; an
+// integer saturates at the ends of its 32-bit range).
 template <class T, class A>
 void add_to_both(CalcState& s, const ColumnValue<T>& v, A amount) {
-  at(s, v, OneHand) = static_cast<T>(at(s, v, OneHand) + amount);
-  at(s, v, TwoHand) = static_cast<T>(at(s, v, TwoHand) + amount);
+  for (Column c : {OneHand, TwoHand}) {
+    T& x = at(s, v, c);
+    if constexpr (std::is_integral_v<T>) {
+      static_assert(std::is_same_v<T, std::int32_t> && std::is_integral_v<A> && sizeof(A) <= 4);
+      x = clamp_i32(std::int64_t{x} + amount);
+    } else {
+      x = static_cast<T>(x + amount);
+    }
+  }
 }
 // Writes a value per column.
 template <class T>
