@@ -3,7 +3,6 @@
 #include <zlib.h>
 
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <span>
 #include <utility>
@@ -45,19 +44,13 @@ const std::vector<KnownKey>& known_keys() {
   return keys;
 }
 
-bool same_name(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
 
 // A key of the table or of the active-effects section (letter case ignored).
 bool is_known(std::string_view section, std::string_view key) {
   if (find_build_key(section, key)) return true;
-  if (!same_name(section, kActiveSection)) return false;
+  if (!same_ini_name(section, kActiveSection)) return false;
   for (const std::string& name : active_keys())
-    if (same_name(name, key)) return true;
+    if (same_ini_name(name, key)) return true;
   return false;
 }
 

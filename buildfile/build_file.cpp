@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <initializer_list>
+#include <string>
+#include <unordered_map>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -156,10 +157,18 @@ const std::array<BuildKey, kKeyCount>& key_table() {
   return table;
 }
 
-bool same_name(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
+// Every key of the table by its section and key name as the document
+// matches them ("section\nkey"; no name of the table holds a line break).
+std::string lookup_name(std::string_view section, std::string_view key) {
+  return ini_name_key(section) + '\n' + ini_name_key(key);
+}
+const std::unordered_map<std::string, const BuildKey*>& key_index() {
+  static const std::unordered_map<std::string, const BuildKey*> index = [] {
+    std::unordered_map<std::string, const BuildKey*> m;
+    for (const BuildKey& k : key_table()) m.emplace(lookup_name(k.section, k.key), &k);
+    return m;
+  }();
+  return index;
 }
 
 // The key a load step reads; the steps name only keys of the table.
@@ -308,9 +317,9 @@ void restore_active_effects(Calculator& calc, const IniDocument& doc) {
 std::span<const BuildKey> build_keys() { return key_table(); }
 
 const BuildKey* find_build_key(std::string_view section, std::string_view key) {
-  for (const BuildKey& k : key_table())
-    if (same_name(k.section, section) && same_name(k.key, key)) return &k;
-  return nullptr;
+  const auto& index = key_index();
+  const auto it = index.find(lookup_name(section, key));
+  return it == index.end() ? nullptr : it->second;
 }
 
 std::string dot_to_comma(const Calculator& calc, std::string_view text) {

@@ -33,15 +33,22 @@ std::string_view trim_line(std::string_view s) {
 
 char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string lower(std::string_view s) {
-  std::string out(s);
+bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+}  // namespace
+
+std::string ini_name_key(std::string_view name) {
+  std::string out(name);
   for (char& c : out) c = ascii_lower(c);
   return out;
 }
 
-bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
-
-}  // namespace
+bool same_ini_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
+  return true;
+}
 
 bool IniDocument::valid_section_name(std::string_view name) {
   if (has_line_break(name) || name.find(']') != std::string_view::npos) return false;
@@ -96,7 +103,7 @@ IniDocument IniDocument::parse(std::string_view bytes) {
 
 void IniDocument::add_section(std::string name) {
   const std::size_t index = sections_.size();
-  index_[lower(name)].parts.push_back(index);
+  index_[ini_name_key(name)].parts.push_back(index);
   sections_.push_back(Section{std::move(name), {}});
 }
 
@@ -109,7 +116,7 @@ void IniDocument::add_line(Line line) {
   Section& section = sections_.back();
   if (line.is_key) {
     const Location at{sections_.size() - 1, section.lines.size()};
-    index_[lower(section.name)].keys.emplace(lower(line.key), at);  // the first one counts
+    index_[ini_name_key(section.name)].keys.emplace(ini_name_key(line.key), at);  // the first one counts
   }
   section.lines.push_back(std::move(line));
 }
@@ -147,14 +154,14 @@ std::string IniDocument::to_string() const {
 }
 
 const IniDocument::SectionIndex* IniDocument::find_section(std::string_view section) const {
-  auto it = index_.find(lower(section));
+  auto it = index_.find(ini_name_key(section));
   return it == index_.end() ? nullptr : &it->second;
 }
 
 const IniDocument::Line* IniDocument::find_line(std::string_view section, std::string_view key) const {
   const SectionIndex* s = find_section(section);
   if (s == nullptr) return nullptr;
-  auto it = s->keys.find(lower(key));
+  auto it = s->keys.find(ini_name_key(key));
   if (it == s->keys.end()) return nullptr;
   return &sections_[it->second.section].lines[it->second.line];
 }
@@ -181,7 +188,7 @@ std::vector<std::string> IniDocument::sections() const {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < sections_.size(); ++i) {
     // Only the first part of a section name lists it.
-    if (index_.at(lower(sections_[i].name)).parts.front() == i) names.push_back(sections_[i].name);
+    if (index_.at(ini_name_key(sections_[i].name)).parts.front() == i) names.push_back(sections_[i].name);
   }
   return names;
 }
@@ -194,7 +201,7 @@ std::vector<std::string> IniDocument::keys(std::string_view section) const {
     const std::vector<Line>& lines = sections_[part].lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (!lines[i].is_key) continue;
-      const Location& first = s->keys.at(lower(lines[i].key));
+      const Location& first = s->keys.at(ini_name_key(lines[i].key));
       if (first.section == part && first.line == i) names.push_back(lines[i].key);
     }
   }
@@ -212,14 +219,14 @@ void IniDocument::write_string(std::string_view section, std::string_view key, s
   }
   text = std::string(trim_blanks(text));
 
-  auto it = index_.find(lower(section));
+  auto it = index_.find(ini_name_key(section));
   if (it == index_.end()) {
     add_section(std::string(section));
     add_line(Line{true, std::string(key), std::move(text)});
     return;
   }
   SectionIndex& s = it->second;
-  const std::string lower_key = lower(key);
+  const std::string lower_key = ini_name_key(key);
   if (auto k = s.keys.find(lower_key); k != s.keys.end()) {
     sections_[k->second.section].lines[k->second.line].value = std::move(text);
     return;

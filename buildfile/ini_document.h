@@ -139,6 +139,12 @@ class IniDocument {
   std::unordered_map<std::string, SectionIndex> index_;  // lower-case name
 };
 
+// Section and key names as the document matches them: ASCII letters in lower
+// case, every other byte as it is (the same in every locale).
+std::string ini_name_key(std::string_view name);
+// True when two names match as section or key names.
+bool same_ini_name(std::string_view a, std::string_view b);
+
 // The document of a file. A file that does not exist gives an empty document
 // (every key reads as its default). Throws FileError when the file exists but
 // cannot be read, is a folder, or is larger than `max_bytes`.
