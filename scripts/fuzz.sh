@@ -11,6 +11,8 @@
 #   BUILD_DIR  the build folder (default: build); configured if it is not
 #   FUZZ_JOBS  targets run at the same time, 1 or 2 (default: 2)
 #   FUZZ_WORK  the work folder (default: $BUILD_DIR/fuzz/campaign)
+#   FUZZ_TARGETS  the targets to run, separated by blanks (default: every
+#              target), e.g. to give a slow one a run of its own
 #
 # Exit status: 0 clean, 1 a crash (its input is in the work folder), 2 bad use.
 set -euo pipefail
@@ -18,7 +20,7 @@ set -euo pipefail
 usage() {
   echo "usage: scripts/fuzz.sh MINUTES" >&2
   echo "  MINUTES  whole minutes each fuzz target runs, a number from 1 to 1440" >&2
-  echo "  environment: BUILD_DIR (default build), FUZZ_JOBS 1 or 2 (default 2), FUZZ_WORK" >&2
+  echo "  environment: BUILD_DIR (default build), FUZZ_JOBS 1 or 2 (default 2), FUZZ_WORK, FUZZ_TARGETS" >&2
   exit 2
 }
 
@@ -50,6 +52,17 @@ if [[ ! -f $build/fuzz/targets.txt ]]; then
   exit 1
 fi
 mapfile -t targets < <(grep -v '^$' "$build/fuzz/targets.txt")
+if [[ -n ${FUZZ_TARGETS:-} ]]; then
+  chosen=()
+  for t in $FUZZ_TARGETS; do
+    if ! printf '%s\n' "${targets[@]}" | grep -qx -- "$t"; then
+      echo "fuzz.sh: FUZZ_TARGETS names '$t', which is not a fuzz target (targets: ${targets[*]})" >&2
+      usage
+    fi
+    chosen+=("$t")
+  done
+  targets=("${chosen[@]}")
+fi
 echo "Building ${targets[*]}"
 nice cmake --build "$build" --target "${targets[@]}" -- -j2 >/dev/null
 
