@@ -114,6 +114,22 @@ int TCenterStringGrid::text_width(const QString& text) {
   return it.value();
 }
 
+QList<int> TCenterStringGrid::fitting_widths(const std::vector<std::vector<std::string>>& cells) {
+  QList<int> widths;
+  for (int c = 0; c < columnCount(); ++c) {
+    int w = kCellPadding;
+    for (int r = 0; r < rowCount(); ++r) {
+      const auto row = static_cast<std::size_t>(r), column = static_cast<std::size_t>(c);
+      const QString text = row < cells.size() && column < cells[row].size()
+                               ? QString::fromStdString(cells[row][column])
+                               : cell(c, r);
+      w = std::max(w, text_width(text) + kCellPadding);
+    }
+    widths << w;
+  }
+  return widths;
+}
+
 void TCenterStringGrid::fit_columns(int total_width) {
   QList<int> widths;
   int sum = 0;

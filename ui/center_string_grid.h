@@ -11,6 +11,9 @@
 #include <QString>
 #include <QTableWidget>
 
+#include <string>
+#include <vector>
+
 namespace brennick {
 
 class TCenterStringGrid : public QTableWidget {
@@ -34,6 +37,10 @@ class TCenterStringGrid : public QTableWidget {
   // are then widened evenly to fill `total_width` (the grid's frame
   // included) when there is room.
   void fit_columns(int total_width);
+  // The widths fit_columns gives before it widens them, for the grid
+  // showing `cells` (row by row; rows it does not hold keep their texts),
+  // without showing them.
+  QList<int> fitting_widths(const std::vector<std::vector<std::string>>& cells);
   // The height the grid needs to show every row without scroll bars.
   int full_height() const;
 

@@ -203,11 +203,10 @@ void ItemBrowserWindow::fit_grid_columns(int width) {
       for (int c = -1; c < classes; ++c) {
         choice_.class_row = c;
         choice_.weapon_kind = kind_ == BrowserKind::Weapon ? k : keep.weapon_kind;
-        fill_grid();
-        grid_->fit_columns(0);
-        for (int col = 0; col < grid_->columnCount(); ++col) {
+        const QList<int> widths = grid_->fitting_widths(brennick::fill_grid(kind_, choice_, calc_.format()).cells);
+        for (int col = 0; col < widths.size(); ++col) {
           if (widest.size() <= col) widest << 0;
-          widest[col] = std::max(widest[col], grid_->columnWidth(col));
+          widest[col] = std::max(widest[col], widths[col]);
         }
       }
     int sum = 0;

@@ -12,6 +12,7 @@
 #include "pipeline/planner.h"
 #include "equipment/menu_items.h"
 #include "ui/main_window.h"
+#include "ui/zoom.h"
 
 namespace brennick {
 namespace {
@@ -68,17 +69,20 @@ QIcon PopupMenuView::icon_of(Popup which, int image) const {
 }
 
 QIcon PopupMenuView::draw_icon(Popup which, int image) const {
+  // Drawn when a menu first shows them.
   if (which == Popup::Weapon) {
-    if (image >= 0 && image < kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::weapon_kind_icon(image))));
-    if (image == kRedDotImage) return QIcon(QPixmap::fromImage(art::icon(art::Icon::RedDot)));
-    if (image == kGreenDotImage) return QIcon(QPixmap::fromImage(art::icon(art::Icon::GreenDot)));
+    if (image >= 0 && image < kRedDotImage) return drawn_icon(art::weapon_kind_icon(image));
+    if (image == kRedDotImage) return drawn_icon(art::Icon::RedDot);
+    if (image == kGreenDotImage) return drawn_icon(art::Icon::GreenDot);
     return {};
   }
   if (which == Popup::Sheltom && image >= kFirstSheltomImage && image < kFirstSheltomImage + 9) {
     const QString file = QStringLiteral("Sheltom_%1.bmp").arg(image - kFirstSheltomImage + 1);
-    const QImage picture = art::picture(file);
-    if (picture.isNull()) return {};
-    return QIcon(QPixmap::fromImage(art::keyed(picture).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return lazy_icon(QSize(16, 16), [file] {
+      const QImage picture = art::picture(file);
+      if (picture.isNull()) return QImage();
+      return art::keyed(picture).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    });
   }
   return {};
 }
@@ -90,6 +94,7 @@ void PopupMenuView::build(Popup which) {
   menu->setToolTipsVisible(true);
   connect(menu, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
   menus_[static_cast<std::size_t>(which)] = menu;
+  auto& actions = actions_[static_cast<std::size_t>(which)];
 
   // Items and sub-menus, one level deep as the model has them.
   auto add_items = [&](QMenu* into, const std::vector<MenuEntry>& entries, auto& self) -> void {
@@ -104,11 +109,13 @@ void PopupMenuView::build(Popup which) {
         sub->setToolTipsVisible(true);
         connect(sub, &QMenu::hovered, this, &PopupMenuView::show_delta_of);
         sub->menuAction()->setObjectName(qs(e.name));
+        actions[e.name] = sub->menuAction();
         self(sub, e.items, self);
         continue;
       }
       QAction* a = into->addAction(caption_text(e.caption));
       a->setObjectName(qs(e.name));
+      actions[e.name] = a;
       const std::string name = e.name;
       connect(a, &QAction::triggered, this, [this, name] { trigger(name); });
     }
@@ -118,19 +125,14 @@ void PopupMenuView::build(Popup which) {
 }
 
 void PopupMenuView::show_model(Popup which) {
-  QMenu* menu = menus_[static_cast<std::size_t>(which)];
+  const auto& actions = actions_[static_cast<std::size_t>(which)];
   auto show = [&](const std::vector<MenuEntry>& entries, auto& self) -> void {
     for (const MenuEntry& e : entries) {
       if (e.separator) continue;
-      QAction* a = nullptr;
-      if (!e.items.empty()) {
-        auto* sub = menu->findChild<QMenu*>(qs(e.name));
-        if (sub) a = sub->menuAction();
-        self(e.items, self);
-      } else {
-        a = menu->findChild<QAction*>(qs(e.name));
-      }
-      if (!a) continue;
+      if (!e.items.empty()) self(e.items, self);
+      const auto found = actions.find(e.name);
+      if (found == actions.end()) continue;
+      QAction* a = found->second;
       a->setText(caption_text(e.caption));
       a->setEnabled(e.enabled);
       a->setIcon(icon_of(which, e.image));

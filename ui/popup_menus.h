@@ -17,6 +17,8 @@
 #include <QPoint>
 #include <array>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "engine/sheet.h"
 #include "equipment/weapon_menu.h"
@@ -63,6 +65,8 @@ class PopupMenuView : public QObject {
   mutable QHash<quint64, QIcon> icons_;
   PopupMenus model_;
   std::array<QMenu*, kAllPopups.size()> menus_{};
+  // The action of every item and sub-menu of each menu, by its model name.
+  std::array<std::unordered_map<std::string, QAction*>, kAllPopups.size()> actions_{};
   std::optional<Ctl> page_;  // where the last menu opened
 };
 

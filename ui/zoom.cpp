@@ -6,10 +6,14 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QHeaderView>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QLayout>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QStyleOptionSpinBox>
 #include <QTableWidget>
 #include <QToolBar>
@@ -18,6 +22,10 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <iterator>
 
 namespace brennick {
 namespace {
@@ -177,27 +185,154 @@ namespace brennick {
 
 namespace {
 
-// The icons drawn so far, for as long as the application lives: the menu,
-// the tool bar and the lists show the same icons, each drawn once.
+// The scales a program icon is offered at (zooms times screen scales).
+constexpr double kIconScales[] = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0};
+constexpr int kIconScaleCount = static_cast<int>(std::size(kIconScales));
+
+// The size art::icon draws an icon at a scale.
+QSize drawn_size(art::Icon id, double scale) {
+  const QSize design = art::icon_size(id);
+  if (scale == 1.0) return design;
+  return {std::max(1, static_cast<int>(std::lround(design.width() * scale))),
+          std::max(1, static_cast<int>(std::lround(design.height() * scale)))};
+}
+
+// The pictures of the program icons drawn so far, for as long as the
+// application lives: the menu, the tool bar and the lists show the same
+// icons, each drawn once at each size it is shown at.
 class DrawnIcons : public QObject {
  public:
   using QObject::QObject;
-  QHash<int, QIcon> icons;
+  QHash<int, QPixmap> pixmaps;  // icon * kIconScaleCount + scale index
+};
+
+DrawnIcons* drawn_icons() {
+  static QPointer<DrawnIcons> drawn;
+  if (!drawn && QCoreApplication::instance()) drawn = new DrawnIcons(QCoreApplication::instance());
+  return drawn;
+}
+
+QPixmap drawn_pixmap(art::Icon id, int scale_index) {
+  DrawnIcons* drawn = drawn_icons();
+  const int key = static_cast<int>(id) * kIconScaleCount + scale_index;
+  if (drawn)
+    if (auto it = drawn->pixmaps.constFind(key); it != drawn->pixmaps.constEnd()) return it.value();
+  QPixmap pixmap = QPixmap::fromImage(art::icon(id, kIconScales[scale_index]));
+  if (drawn) drawn->pixmaps.insert(key, pixmap);
+  return pixmap;
+}
+
+int area(const QSize& s) { return s.width() * s.height(); }
+
+// An icon whose pictures are drawn when they are first asked for. It
+// answers as an icon holding all of its pictures would: the smallest
+// picture at least as large as the size asked for (the largest when none
+// is), shrunk to fit the size, and the style's disabled or selected look
+// made from it.
+class LazyIconEngine : public QIconEngine {
+ public:
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    QSize actual = picture_size(best(size));
+    if (actual.width() > size.width() || actual.height() > size.height()) actual.scale(size, Qt::KeepAspectRatio);
+    return actual;
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    QList<QSize> sizes;
+    if (mode == QIcon::Normal && state == QIcon::Off)
+      for (int i = 0; i < picture_count(); ++i) sizes << picture_size(i);
+    return sizes;
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    if (size.isEmpty()) return {};
+    QPixmap pm = picture(best(size));
+    QSize actual = pm.size();
+    if (actual.width() > size.width() || actual.height() > size.height()) {
+      actual.scale(size, Qt::KeepAspectRatio);
+      pm = pm.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (mode != QIcon::Normal && !pm.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+      QStyleOption option;
+      option.palette = QGuiApplication::palette();
+      const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+      if (!generated.isNull()) pm = generated;
+    }
+    return pm;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : qreal(1);
+    QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+    pm.setDevicePixelRatio(dpr);
+    painter->drawPixmap(rect, pm);
+  }
+
+ protected:
+  virtual int picture_count() const = 0;
+  virtual QSize picture_size(int i) const = 0;
+  virtual QPixmap picture(int i) const = 0;
+
+ private:
+  // The smallest picture that covers `size` (by area), or the largest.
+  int best(const QSize& size) const {
+    for (int i = 0; i < picture_count(); ++i)
+      if (area(picture_size(i)) >= area(size)) return i;
+    return picture_count() - 1;
+  }
+};
+
+// A program icon, offered at every scale of kIconScales.
+class DrawnIconEngine final : public LazyIconEngine {
+ public:
+  explicit DrawnIconEngine(art::Icon id) : id_(id) {}
+  QIconEngine* clone() const override { return new DrawnIconEngine(id_); }
+  QString key() const override { return QStringLiteral("brennick_drawn"); }
+
+ protected:
+  int picture_count() const override { return kIconScaleCount; }
+  QSize picture_size(int i) const override { return drawn_size(id_, kIconScales[i]); }
+  QPixmap picture(int i) const override { return drawn_pixmap(id_, i); }
+
+ private:
+  art::Icon id_;
+};
+
+// A picture of one size, made by a function the first time it is shown;
+// the copies of the icon share it.
+class PictureIconEngine final : public LazyIconEngine {
+ public:
+  struct Shared {
+    QSize size;
+    std::function<QImage()> make;
+    std::optional<QPixmap> made;
+  };
+  explicit PictureIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+  QIconEngine* clone() const override { return new PictureIconEngine(shared_); }
+  QString key() const override { return QStringLiteral("brennick_picture"); }
+
+ protected:
+  int picture_count() const override { return 1; }
+  QSize picture_size(int) const override { return shared_->made ? shared_->made->size() : shared_->size; }
+  QPixmap picture(int) const override {
+    if (!shared_->made) shared_->made = QPixmap::fromImage(shared_->make());
+    return *shared_->made;
+  }
+
+ private:
+  std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace
 
-QIcon drawn_icon(art::Icon id) {
-  static QPointer<DrawnIcons> drawn;
-  if (!drawn && QCoreApplication::instance()) drawn = new DrawnIcons(QCoreApplication::instance());
-  const int key = static_cast<int>(id);
-  if (drawn)
-    if (auto it = drawn->icons.constFind(key); it != drawn->icons.constEnd()) return it.value();
-  QIcon icon;
-  for (double scale : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) icon.addPixmap(QPixmap::fromImage(art::icon(id, scale)));
-  if (drawn) drawn->icons.insert(key, icon);
-  return icon;
+QIcon lazy_icon(QSize size, std::function<QImage()> make) {
+  auto shared = std::make_shared<PictureIconEngine::Shared>();
+  shared->size = size;
+  shared->make = std::move(make);
+  return QIcon(new PictureIconEngine(std::move(shared)));
 }
+
+QIcon drawn_icon(art::Icon id) { return QIcon(new DrawnIconEngine(id)); }
 
 int valid_zoom(int percent) {
   return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent : 100;

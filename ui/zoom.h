@@ -12,7 +12,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QSize>
 #include <array>
+#include <functional>
 
 #include "assets/art.h"
 
@@ -43,7 +46,12 @@ void set_style_zoom(int percent);
 double style_zoom_factor();
 int style_zoomed(int pixels);
 
-// A program icon drawn at every size a zoom and a screen scale ask for.
+// A program icon drawn at every size a zoom and a screen scale ask for,
+// each when it is first shown.
 QIcon drawn_icon(art::Icon id);
+
+// An icon of one picture of `size`, which `make` draws when the icon is
+// first shown.
+QIcon lazy_icon(QSize size, std::function<QImage()> make);
 
 }  // namespace brennick
