@@ -342,6 +342,46 @@ class ComfortsTest : public QObject {
     QCOMPARE(art::icon(art::Icon::Open, 1.25).size(), QSize(20, 20));
   }
 
+  // A program icon is drawn when it is shown, and gives for every size the
+  // picture an icon holding all seven sizes would give.
+  void icons_drawn_when_shown_pick_the_picture_of_the_size() {
+    const QIcon icon = drawn_icon(art::Icon::Open);
+    QCOMPARE(icon.availableSizes(),
+             (QList<QSize>{{16, 16}, {20, 20}, {24, 24}, {32, 32}, {40, 40}, {48, 48}, {64, 64}}));
+    QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+             art::icon(art::Icon::Open).convertToFormat(QImage::Format_ARGB32));
+    // The smallest picture that covers the size: 20 for 18, drawn at 1.25.
+    QCOMPARE(icon.actualSize(QSize(18, 18)), QSize(18, 18));
+    const QImage eighteen = icon.pixmap(QSize(18, 18), 1.0).toImage();
+    QCOMPARE(eighteen.size(), QSize(18, 18));
+    QCOMPARE(eighteen.convertToFormat(QImage::Format_ARGB32),
+             art::icon(art::Icon::Open, 1.25)
+                 .scaled(18, 18, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                 .convertToFormat(QImage::Format_ARGB32));
+    // Beyond the largest picture the icon keeps that picture's size.
+    QCOMPARE(icon.actualSize(QSize(100, 100)), QSize(64, 64));
+    QCOMPARE(icon.pixmap(QSize(100, 100), 1.0).size(), QSize(64, 64));
+    // The style makes the disabled look from the picture.
+    const QImage disabled = icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), QSize(16, 16));
+    QVERIFY(disabled.convertToFormat(QImage::Format_ARGB32) !=
+            art::icon(art::Icon::Open).convertToFormat(QImage::Format_ARGB32));
+    // Copies share what was drawn; an empty size gives nothing.
+    QVERIFY(QIcon(icon).pixmap(QSize(16, 16), 1.0).toImage() == icon.pixmap(QSize(16, 16), 1.0).toImage());
+    QVERIFY(icon.pixmap(QSize(0, 0), 1.0).isNull());
+
+    // A one-picture icon calls its drawing only when first shown.
+    int drawn = 0;
+    const QIcon once = lazy_icon(QSize(16, 16), [&drawn] {
+      ++drawn;
+      return art::icon(art::Icon::RedDot);
+    });
+    QCOMPARE(drawn, 0);
+    QCOMPARE(once.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16));
+    QCOMPARE(once.pixmap(QSize(8, 8), 1.0).size(), QSize(8, 8));
+    QCOMPARE(drawn, 1);
+  }
+
   void save_dialog_starts_with_the_current_files_name() {
     QtDialogs dialogs;
     dialogs.set_save_name(files_.filePath(QStringLiteral("mine.brk")));
