@@ -13,6 +13,8 @@
 #   FUZZ_WORK  the work folder (default: $BUILD_DIR/fuzz/campaign)
 #   FUZZ_TARGETS  the targets to run, separated by blanks (default: every
 #              target), e.g. to give a slow one a run of its own
+#   FUZZ_RUNS  a target stops once it has made this many executions, even
+#              before its MINUTES are up (default: no such limit)
 #
 # Exit status: 0 clean, 1 a crash (its input is in the work folder), 2 bad use.
 set -euo pipefail
@@ -20,7 +22,7 @@ set -euo pipefail
 usage() {
   echo "usage: scripts/fuzz.sh MINUTES" >&2
   echo "  MINUTES  whole minutes each fuzz target runs, a number from 1 to 1440" >&2
-  echo "  environment: BUILD_DIR (default build), FUZZ_JOBS 1 or 2 (default 2), FUZZ_WORK, FUZZ_TARGETS" >&2
+  echo "  environment: BUILD_DIR (default build), FUZZ_JOBS 1 or 2 (default 2), FUZZ_WORK, FUZZ_TARGETS, FUZZ_RUNS" >&2
   exit 2
 }
 
@@ -37,6 +39,14 @@ if [[ $jobs != 1 && $jobs != 2 ]]; then
   usage
 fi
 
+runs=()
+if [[ -n ${FUZZ_RUNS:-} ]]; then
+  if ! [[ $FUZZ_RUNS =~ ^[1-9][0-9]{0,11}$ ]]; then
+    echo "fuzz.sh: FUZZ_RUNS must be a whole number of executions above 0, not '$FUZZ_RUNS'" >&2
+    usage
+  fi
+  runs=(-runs="$FUZZ_RUNS")
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 [[ $build = /* ]] || build=$root/$build
@@ -72,7 +82,7 @@ run_one() {
   rm -rf "$dir/artifacts"
   mkdir -p "$dir/corpus" "$dir/artifacts"
   nice -n 10 "$build/fuzz/$t" \
-    -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -max_len=8192 \
+    -max_total_time="$seconds" ${runs[@]+"${runs[@]}"} -rss_limit_mb=2048 -timeout=10 -max_len=8192 \
     -print_final_stats=1 -artifact_prefix="$dir/artifacts/" \
     "$dir/corpus" "$root/tests/fuzz/corpus/$t" >"$dir/fuzz.log" 2>&1 || true
 }
