@@ -50,6 +50,17 @@ ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget
   fill_grid();
 }
 
+void ItemBrowserWindow::finish_layout() {
+  if (columns_fitted_) return;
+  columns_fitted_ = true;
+  fit_grid_columns(grid_width_);
+}
+
+void ItemBrowserWindow::showEvent(QShowEvent* e) {
+  finish_layout();
+  QWidget::showEvent(e);
+}
+
 void ItemBrowserWindow::build() {
   const BrowserInfo& info = browser_info(kind_);
   const int width = info.client_width, height = info.client_height;
@@ -177,16 +188,15 @@ void ItemBrowserWindow::build() {
   dv->addStretch(1);
 
   // Geometry: the grid across the top, the choices and the details below.
-  // Column widths follow the widest texts of every class choice.
-  const int grid_width = width - 2 * kMargin;
-  fill_grid();
-  grid_->setGeometry(kMargin, kMargin, grid_width, grid_->full_height());
+  // Column widths follow the widest texts of every class choice
+  // (finish_layout).
+  grid_width_ = width - 2 * kMargin;
+  grid_->setGeometry(kMargin, kMargin, grid_width_, grid_->full_height());
   const int below = kMargin + grid_->full_height() + kMargin;
   const int left_width = kind_ == BrowserKind::Weapon ? kWeaponLeftColumn : kLeftColumn;
   left->setGeometry(kMargin, below, left_width, height - below - kMargin);
   details->setGeometry(kMargin + left_width + kMargin, below - 4, width - left_width - 3 * kMargin,
                        height - below - kMargin + 4);
-  fit_grid_columns(grid_width);
 }
 
 void ItemBrowserWindow::fit_grid_columns(int width) {
@@ -295,7 +305,8 @@ QString ItemBrowserWindow::label_text(const QString& name) const {
   return l ? l->text() : QString();
 }
 
-QStringList ItemBrowserWindow::clipped_texts() const {
+QStringList ItemBrowserWindow::clipped_texts() {
+  finish_layout();  // the columns as the window shows them
   QStringList out = grid_->clipped_cells();
   for (QLabel* l : findChildren<QLabel*>()) {
     if (l->text().isEmpty() || l->wordWrap()) continue;

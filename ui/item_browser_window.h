@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "data/browser_contents.h"
+#include "ui/zoom.h"
 
 class QButtonGroup;
 class QLabel;
@@ -21,7 +22,7 @@ class Calculator;
 class PictureBox;
 class TCenterStringGrid;
 
-class ItemBrowserWindow : public QWidget {
+class ItemBrowserWindow : public QWidget, public DeferredLayout {
   Q_OBJECT
  public:
   // `report` is called after an error went to the application's handler
@@ -48,7 +49,16 @@ class ItemBrowserWindow : public QWidget {
   // The text of a label of the window by name ("lbl_defense", "Label15").
   QString label_text(const QString& name) const;
   // Captions and labels whose text does not fit (empty when everything fits).
-  QStringList clipped_texts() const;
+  QStringList clipped_texts();
+
+  // Fits the grid's columns to the widest texts of every class choice (and
+  // weapon kind), once: when the window first shows, or before a zoom takes
+  // its built sizes. Measuring them all costs more than the rest of the
+  // window, so start-up does not wait for it.
+  void finish_layout() override;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 
  private:
   void build();
@@ -66,6 +76,8 @@ class ItemBrowserWindow : public QWidget {
   PictureBox* picture_ = nullptr;
   QLabel* name_ = nullptr;
   QHash<QString, QLabel*> labels_;
+  int grid_width_ = 0;  // as built, before any zoom
+  bool columns_fitted_ = false;
 };
 
 }  // namespace brennick

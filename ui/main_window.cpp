@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <limits>
 
 #include "assets/art.h"
 #include "buildfile/build_file.h"
@@ -187,13 +188,17 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
     : QMainWindow(parent), calc_(calc), shown_revisions_(kControlCount, 0) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowIcon(icon_of(art::Icon::Application));
+  // The font comes first, so that the controls are made with it rather than
+  // each told of it afterwards.
+  const QList<QFont> fonts = font_candidates();
+  setFont(fonts.front());
   build();
   new PopupMenuView(*this);  // the right-click menus of the pages
   build_comforts();
   add_build_code_commands(*this);
-  choose_font();
+  refresh_all();  // the texts the captions are measured with
+  choose_font(fonts);
   fit_report_boxes();
-  refresh_all();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -573,12 +578,9 @@ void MainWindow::build_status_bar() {
 
 // Tahoma 8 point where the machine has it; otherwise the narrowest sans
 // font at hand, at the largest size whose captions all fit.
-void MainWindow::choose_font() {
+QList<QFont> MainWindow::font_candidates() {
   const QStringList families = QFontDatabase::families();
-  if (families.contains(QStringLiteral("Tahoma"))) {
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    return;
-  }
+  if (families.contains(QStringLiteral("Tahoma"))) return {QFont(QStringLiteral("Tahoma"), 8)};
   QString family;
   for (const char* candidate : {"DejaVu Sans Condensed", "Liberation Sans Narrow", "Arial", "Liberation Sans",
                                 "DejaVu Sans"}) {
@@ -589,12 +591,16 @@ void MainWindow::choose_font() {
   }
   QFont f = family.isEmpty() ? QFont() : QFont(family);
   if (family.isEmpty()) f.setStyleHint(QFont::SansSerif);
+  QList<QFont> fonts;
   for (int px = 11; px >= 8; --px) {
     f.setPixelSize(px);
-    setFont(f);
-    refresh_all();  // the texts the captions are measured with
-    if (clipped_captions().isEmpty()) return;
+    fonts << f;
   }
+  return fonts;
+}
+
+void MainWindow::choose_font(const QList<QFont>& candidates) {
+  for (qsizetype i = 1; i < candidates.size() && !clipped(1).isEmpty(); ++i) setFont(candidates[i]);
 }
 
 // A skill report has up to seven lines; its box is 106 pixels high. The
@@ -829,9 +835,12 @@ void MainWindow::show_window(WindowId window) {
   w->activateWindow();
 }
 
-QStringList MainWindow::clipped_captions() const {
+QStringList MainWindow::clipped_captions() const { return clipped(std::numeric_limits<int>::max()); }
+
+QStringList MainWindow::clipped(int most) const {
   QStringList clipped;
   for (QWidget* w : central_->findChildren<QWidget*>()) {
+    if (clipped.size() >= most) break;
     if (w->isHidden() && !w->property(kControlProperty).isValid()) continue;
     if (w->parentWidget() && w->parentWidget()->layout()) continue;  // sized by a layout
     const QFontMetrics fm(w->font());

@@ -21,6 +21,8 @@
 // shows goes through calc.dialogs().
 #pragma once
 
+#include <QFont>
+#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -118,7 +120,12 @@ class MainWindow : public QMainWindow {
   void build_control(Ctl id);
   void build_captions();
   void build_status_bar();
-  void choose_font();
+  // The window's font: the first of `font_candidates()` whose captions all
+  // fit; the window already has the first when its controls are built.
+  static QList<QFont> font_candidates();
+  void choose_font(const QList<QFont>& candidates);
+  // The first `most` captions clipped (clipped_captions: all of them).
+  QStringList clipped(int most) const;
   void fit_report_boxes();
   void apply(Ctl id);
   void apply_picture(Ctl id);

@@ -368,6 +368,7 @@ void set_style_zoom(int percent) {
 
 void apply_zoom(QWidget* window, int percent) {
   const double f = valid_zoom(percent) / 100.0;
+  if (auto* deferred = dynamic_cast<DeferredLayout*>(window)) deferred->finish_layout();
   QList<QWidget*> widgets{window};
   widgets += window->findChildren<QWidget*>();
   // What each widget was built with, taken once, before anything is scaled.

@@ -31,6 +31,17 @@ int zoom_in(int percent);
 int zoom_out(int percent);
 int valid_zoom(int percent);
 
+// A window that finishes part of its layout when it is first shown (work
+// that start-up need not wait for). apply_zoom finishes it first, since
+// what it lays out is part of the built size the zoom scales.
+class DeferredLayout {
+ public:
+  virtual void finish_layout() = 0;
+
+ protected:
+  ~DeferredLayout() = default;
+};
+
 // Scales `window` (a top-level window) to `percent` of its built size.
 void apply_zoom(QWidget* window, int percent);
 

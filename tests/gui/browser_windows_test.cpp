@@ -22,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "ui/skill_info_window.h"
+#include "ui/zoom.h"
 
 using namespace brennick;
 
@@ -349,6 +350,45 @@ class BrowserWindowsTest : public QObject {
     QCOMPARE(colour_at(0), g->palette().color(QPalette::Button));
     QCOMPARE(colour_at(2), g->palette().color(QPalette::Highlight));
     QCOMPARE(colour_at(1), g->palette().color(QPalette::Base));
+  }
+
+  // The columns are fitted to every class choice when a browser first shows
+  // (start-up does not wait for it), and a zoom set before that scales the
+  // fitted widths, not the grid's unfitted ones.
+  void columns_are_fitted_when_first_shown_or_zoomed() {
+    auto widths = [](const TCenterStringGrid* g) {
+      QList<int> w;
+      for (int c = 0; c < g->columnCount(); ++c) w << g->columnWidth(c);
+      return w;
+    };
+    ItemBrowserWindow& weapons = browser(WindowId::Weapons);
+    const QList<int> unfitted = widths(weapons.grid());
+    window_->show_window(WindowId::Weapons);
+    const QList<int> fitted = widths(weapons.grid());
+    QVERIFY(fitted != unfitted);
+    int sum = 0;
+    for (int w : fitted) sum += w;
+    QVERIFY2(sum <= weapons.grid()->width(), qPrintable(QString::number(sum)));
+    // Every class and every weapon kind fits the columns fitted once.
+    for (int k = 0; k < kWeaponKindCount; ++k) {
+      weapons.set_weapon_kind(k);
+      for (int c = -1; c < static_cast<int>(browser_info(BrowserKind::Weapon).class_rows.size()); ++c) {
+        weapons.set_class_row(c);
+        QCOMPARE(widths(weapons.grid()), fitted);
+        QCOMPARE(weapons.grid()->clipped_cells(), QStringList());
+      }
+    }
+
+    // A new window, zoomed to 200 % before the browser ever showed.
+    start(NumberFormat::point(), QCoreApplication::applicationDirPath());
+    ItemBrowserWindow& zoomed = browser(WindowId::Weapons);
+    QCOMPARE(widths(zoomed.grid()), unfitted);
+    apply_zoom(&zoomed, 200);
+    QList<int> doubled;
+    for (int w : fitted) doubled << 2 * w;
+    QCOMPARE(widths(zoomed.grid()), doubled);
+    window_->show_window(WindowId::Weapons);
+    QCOMPARE(widths(zoomed.grid()), doubled);
   }
 
   void texts_fit_and_screenshots_after_a_click() {
