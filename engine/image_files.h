@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 namespace brennick {
 
@@ -14,6 +15,20 @@ std::string resolve_image(const std::string& app_dir, const std::string& name);
 bool image_exists(const std::string& app_dir, const std::string& name);
 
 // Finds `name` inside `folder` without regard to letter case; empty when absent.
+// The name as given costs one look on disk; another letter case is looked up
+// in the folder's listing, which is made again whenever it no longer answers.
 std::string find_file_nocase(const std::string& folder, const std::string& name);
+
+// The names in one folder as one listing saw them: many names checked at
+// once (the start-up's file check) for the price of one look at the folder.
+class FolderIndex {
+ public:
+  explicit FolderIndex(const std::string& folder);
+  // True when the folder holds `name` (or a name differing only in letter case).
+  bool contains_nocase(const std::string& name) const;
+
+ private:
+  std::unordered_map<std::string, std::string> names_;  // lower case -> as on disk
+};
 
 }  // namespace brennick

@@ -18,9 +18,12 @@ const std::vector<std::string>& required_files() {
 
 void CheckFiles(CalcState& state, ErrorLog* log) {
   state.files_missing = 0;
+  // One listing of each folder instead of a look on disk per file.
+  const FolderIndex images((std::filesystem::path(state.app_dir) / "images").string());
+  const FolderIndex app(state.app_dir);
   for (const std::string& name : required_files()) {
     const bool patch = name == "patch.dat";
-    const bool present = patch ? !find_file_nocase(state.app_dir, name).empty() : image_exists(state.app_dir, name);
+    const bool present = patch ? app.contains_nocase(name) : images.contains_nocase(name);
     if (present) continue;
     state.files_missing = 1;
     if (log)

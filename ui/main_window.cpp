@@ -839,8 +839,11 @@ QStringList MainWindow::clipped_captions() const { return clipped(std::numeric_l
 
 QStringList MainWindow::clipped(int most) const {
   QStringList clipped;
-  for (QWidget* w : central_->findChildren<QWidget*>()) {
-    if (clipped.size() >= most) break;
+  // Last made first: the fixed captions, the tightest texts, end a look for
+  // the first clipped one soonest.
+  const QList<QWidget*> widgets = central_->findChildren<QWidget*>();
+  for (auto it = widgets.crbegin(); it != widgets.crend() && clipped.size() < most; ++it) {
+    QWidget* w = *it;
     if (w->isHidden() && !w->property(kControlProperty).isValid()) continue;
     if (w->parentWidget() && w->parentWidget()->layout()) continue;  // sized by a layout
     const QFontMetrics fm(w->font());

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/image_files.h"
 #include "engine/startup.h"
 
 using namespace brennick;
@@ -71,5 +72,29 @@ TEST(Startup, FilesAreFoundWhateverTheirLetterCase) {
   state.app_dir = dir.string();
   CheckFiles(state, nullptr);
   EXPECT_EQ(state.files_missing, 0);
+  fs::remove_all(dir);
+}
+
+// A name in another letter case is answered from the folder's listing; files
+// renamed, removed or added afterwards are seen as a fresh look would see them.
+TEST(Startup, PicturesInAnotherCaseFollowTheFolder) {
+  const fs::path dir = complete_app_dir("relist");
+  const fs::path images = dir / "images";
+  const std::string app = dir.string();
+  fs::rename(images / "Sheltom_3.bmp", images / "SHELTOM_3.BMP");
+  EXPECT_EQ(resolve_image(app, "sheltom_3.bmp"), (images / "SHELTOM_3.BMP").string());
+  EXPECT_EQ(resolve_image(app, "Sheltom_3.bmp"), (images / "SHELTOM_3.BMP").string());
+  EXPECT_EQ(resolve_image(app, "Sheltom_1.bmp"), (images / "Sheltom_1.bmp").string());
+
+  fs::rename(images / "SHELTOM_3.BMP", images / "sheltom_3.Bmp");
+  EXPECT_EQ(resolve_image(app, "SHELTOM_3.bmp"), (images / "sheltom_3.Bmp").string());
+  fs::remove(images / "sheltom_3.Bmp");
+  EXPECT_FALSE(image_exists(app, "SHELTOM_3.bmp"));
+  // A missing picture keeps the name as given.
+  EXPECT_EQ(resolve_image(app, "SHELTOM_3.bmp"), (images / "SHELTOM_3.bmp").string());
+  std::ofstream(images / "Sheltom_3.BMP") << "x";
+  EXPECT_TRUE(image_exists(app, "sheltom_3.bmp"));
+  EXPECT_EQ(find_file_nocase(app, "PATCH.DAT"), (dir / "patch.dat").string());
+  EXPECT_EQ(find_file_nocase(app, "patch.da"), "");
   fs::remove_all(dir);
 }
