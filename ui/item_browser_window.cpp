@@ -44,13 +44,17 @@ art::Icon resistance_icon(int i) {
 }  // namespace
 
 ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report)
-    : QWidget(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)) {
+    : LazyWindow(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)) {
   if (owner) setFont(owner->font());
+}
+
+void ItemBrowserWindow::build_contents() {
   build();
   fill_grid();
 }
 
 void ItemBrowserWindow::finish_layout() {
+  ensure_built();
   if (columns_fitted_) return;
   columns_fitted_ = true;
   fit_grid_columns(grid_width_);
@@ -100,6 +104,7 @@ void ItemBrowserWindow::build() {
   for (const std::string& c : info.class_rows) class_rows.push_back(QString::fromStdString(c));
   add_choice(qs(info.class_choice_name), qs(info.class_choice_caption),
              QStringLiteral("Choose a Class to see item regs for it."), class_rows, info.class_columns, classes_);
+  if (QAbstractButton* b = classes_->button(choice_.class_row)) b->setChecked(true);
   connect(classes_, &QButtonGroup::idClicked, this, [this](int row) {
     choice_.class_row = row;
     fill_grid();
@@ -109,7 +114,7 @@ void ItemBrowserWindow::build() {
     for (int k = 0; k < kWeaponKindCount; ++k) kinds.push_back(qs(weapon_type_row(k)));
     add_choice(QStringLiteral("Select_type"), QStringLiteral("Select a Type"), QStringLiteral("Select a weapon class."),
                kinds, 2, types_);
-    types_->button(0)->setChecked(true);
+    types_->button(choice_.weapon_kind)->setChecked(true);
     connect(types_, &QButtonGroup::idClicked, this, [this](int k) {
       choice_.weapon_kind = k;
       fill_grid();
@@ -236,6 +241,7 @@ void ItemBrowserWindow::fit_grid_columns(int width) {
 }
 
 void ItemBrowserWindow::fill_grid() {
+  ensure_built();
   shown_ = brennick::fill_grid(kind_, choice_, calc_.format());
   for (int r = 0; r < grid_->rowCount() && r < static_cast<int>(shown_.cells.size()); ++r)
     for (int c = 0; c < grid_->columnCount(); ++c)
@@ -245,6 +251,7 @@ void ItemBrowserWindow::fill_grid() {
 }
 
 void ItemBrowserWindow::StringGrid1Click() {
+  ensure_built();
   const int row = grid_->selected_row();
   const std::optional<BrowserDetails> d = item_details(kind_, choice_, shown_, row, calc_.format());
   if (!d) return;
@@ -276,8 +283,12 @@ void ItemBrowserWindow::show_details(const BrowserDetails& d) {
 void ItemBrowserWindow::btn_resetClick() { set_class_row(-1); }
 
 void ItemBrowserWindow::set_class_row(int row) {
-  if (row < 0 || row >= static_cast<int>(browser_info(kind_).class_rows.size())) {
-    row = -1;
+  if (row < 0 || row >= static_cast<int>(browser_info(kind_).class_rows.size())) row = -1;
+  if (!built()) {
+    choice_.class_row = row;
+    return;
+  }
+  if (row < 0) {
     classes_->setExclusive(false);
     for (QAbstractButton* b : classes_->buttons()) b->setChecked(false);
     classes_->setExclusive(true);
@@ -289,18 +300,24 @@ void ItemBrowserWindow::set_class_row(int row) {
 }
 
 void ItemBrowserWindow::set_weapon_kind(int kind) {
-  if (!types_ || !is_weapon_kind(kind)) return;
+  if (kind_ != BrowserKind::Weapon || !is_weapon_kind(kind)) return;
+  if (!built()) {
+    choice_.weapon_kind = kind;
+    return;
+  }
   types_->button(kind)->setChecked(true);
   choice_.weapon_kind = kind;
   fill_grid();
 }
 
 void ItemBrowserWindow::click_row(int row) {
+  ensure_built();
   grid_->select_row(row);
   StringGrid1Click();
 }
 
 QString ItemBrowserWindow::label_text(const QString& name) const {
+  ensure_built();
   const QLabel* l = labels_.value(name);
   return l ? l->text() : QString();
 }

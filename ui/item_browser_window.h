@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "data/browser_contents.h"
-#include "ui/zoom.h"
+#include "ui/lazy_window.h"
 
 class QButtonGroup;
 class QLabel;
@@ -22,7 +22,7 @@ class Calculator;
 class PictureBox;
 class TCenterStringGrid;
 
-class ItemBrowserWindow : public QWidget, public DeferredLayout {
+class ItemBrowserWindow : public LazyWindow {
   Q_OBJECT
  public:
   // `report` is called after an error went to the application's handler
@@ -30,7 +30,10 @@ class ItemBrowserWindow : public QWidget, public DeferredLayout {
   ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report = {});
 
   BrowserKind kind() const { return kind_; }
-  TCenterStringGrid* grid() const { return grid_; }
+  TCenterStringGrid* grid() const {
+    ensure_built();
+    return grid_;
+  }
   const BrowserChoice& choice() const { return choice_; }
 
   // Rebuilds every cell from the table and the choices.
@@ -39,9 +42,10 @@ class ItemBrowserWindow : public QWidget, public DeferredLayout {
   void StringGrid1Click();
   // No class, then fill_grid.
   void btn_resetClick();
-  // The class choice set as a click on its row would (-1: none).
+  // The class choice set as a click on its row would (-1: none); on a
+  // window not made yet, the choice it is made with.
   void set_class_row(int row);
-  // The weapon window's type choice (kinds 0 .. 7).
+  // The weapon window's type choice (kinds 0 .. 7), likewise.
   void set_weapon_kind(int kind);
   // Selects a grid row and runs the click on it, as a mouse click would.
   void click_row(int row);
@@ -51,13 +55,13 @@ class ItemBrowserWindow : public QWidget, public DeferredLayout {
   // Captions and labels whose text does not fit (empty when everything fits).
   QStringList clipped_texts();
 
-  // Fits the grid's columns to the widest texts of every class choice (and
-  // weapon kind), once: when the window first shows, or before a zoom takes
-  // its built sizes. Measuring them all costs more than the rest of the
-  // window, so start-up does not wait for it.
+  // Makes the window and fits the grid's columns to the widest texts of
+  // every class choice (and weapon kind), once: when the window first shows,
+  // or before a zoom takes its built sizes.
   void finish_layout() override;
 
  protected:
+  void build_contents() override;
   void showEvent(QShowEvent* e) override;
 
  private:

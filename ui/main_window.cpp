@@ -817,7 +817,9 @@ void MainWindow::create_secondary_windows() {
 }
 
 QWidget* MainWindow::secondary_window(WindowId window) const {
-  return windows_[static_cast<std::size_t>(window)];
+  QWidget* w = windows_[static_cast<std::size_t>(window)];
+  if (auto* lazy = dynamic_cast<LazyWindow*>(w)) lazy->ensure_built();
+  return w;
 }
 
 void MainWindow::show_window(WindowId window) {

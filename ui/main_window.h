@@ -61,7 +61,8 @@ class MainWindow : public QMainWindow {
   // Creates the fifteen secondary windows, once, in start-up order. A menu
   // command that shows a window before this was called creates them first.
   void create_secondary_windows();
-  // The window, or null before create_secondary_windows().
+  // The window with its contents made (ui/lazy_window.h), or null before
+  // create_secondary_windows().
   QWidget* secondary_window(WindowId window) const;
   // Makes the window visible and brings it to the front (modal for the
   // bitmap patcher and About, without blocking the caller).

@@ -40,7 +40,13 @@ void set_up_window(QWidget* w, WindowId window) {
   w->setObjectName(QString::fromLatin1(info.object_name));
   w->setWindowTitle(QString::fromLatin1(info.title));
   // The aging simulator grew its Odds panel: its layout asks for more room.
-  w->setFixedSize(info.client.expandedTo(w->sizeHint()));
+  // A window made empty takes that room once its contents are made.
+  if (auto* lazy = dynamic_cast<LazyWindow*>(w)) {
+    w->setFixedSize(info.client);
+    lazy->set_after_build([w, client = info.client] { w->setFixedSize(client.expandedTo(w->sizeHint())); });
+  } else {
+    w->setFixedSize(info.client.expandedTo(w->sizeHint()));
+  }
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
 }
 
@@ -130,12 +136,15 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
   return w;
 }
 
-AboutWindow::AboutWindow(const std::string& app_dir, QWidget* owner) : QWidget(owner, Qt::Dialog) {
+AboutWindow::AboutWindow(const std::string& app_dir, QWidget* owner)
+    : LazyWindow(owner, Qt::Dialog), app_dir_(app_dir) {}
+
+void AboutWindow::build_contents() {
   auto* picture = new PictureBox(this);
   picture->setObjectName(QStringLiteral("img_about"));
   picture->setGeometry(8, 8, 176, 282);
   picture->setFrameShape(QFrame::StyledPanel);
-  QImageReader reader(QString::fromStdString(resolve_image(app_dir, "archer_big.bmp")));
+  QImageReader reader(QString::fromStdString(resolve_image(app_dir_, "archer_big.bmp")));
   picture->set_image(reader.read());
 
   auto add_line = [this](const QString& text, int y, int h, bool bold) {

@@ -1,7 +1,9 @@
 // The secondary windows of the program: each exists once for the whole run,
 // created at start-up in the order of this enumeration, shown by the main
 // window's menu (modelessly, except the bitmap patcher and the About window,
-// which are modal) and only hidden when the user closes it.
+// which are modal) and only hidden when the user closes it. All but the
+// patcher are LazyWindows (ui/lazy_window.h): start-up makes the window,
+// titled and sized, and its contents are made when it is first needed.
 #pragma once
 
 #include <QSize>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "data/vocabulary.h"
+#include "ui/lazy_window.h"
 
 namespace brennick {
 
@@ -39,10 +42,16 @@ void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kWind
 
 // The About window: modal, the program's picture on the left, its name and
 // version on the right, a Close button.
-class AboutWindow : public QWidget {
+class AboutWindow : public LazyWindow {
   Q_OBJECT
  public:
   AboutWindow(const std::string& app_dir, QWidget* owner);
+
+ protected:
+  void build_contents() override;
+
+ private:
+  std::string app_dir_;
 };
 
 }  // namespace brennick

@@ -27,8 +27,11 @@ constexpr int kFirstBlock = 56;
 }  // namespace
 
 SkillInfoWindow::SkillInfoWindow(Calculator& calc, QWidget* owner, std::function<void()> report)
-    : QWidget(owner, Qt::Window), calc_(calc), report_(std::move(report)) {
+    : LazyWindow(owner, Qt::Window), calc_(calc), report_(std::move(report)) {
   if (owner) setFont(owner->font());
+}
+
+void SkillInfoWindow::build_contents() {
   auto* tier_box = new QGroupBox(QStringLiteral("Select Tier"), this);
   tier_box->setObjectName(QStringLiteral("RdoGrp_select_tier"));
   tier_box->setGeometry(8, 4, 360, 44);
@@ -46,7 +49,7 @@ SkillInfoWindow::SkillInfoWindow(Calculator& calc, QWidget* owner, std::function
   class_list_->setObjectName(QStringLiteral("Select_class_skill_info"));
   for (const char* c : kSkillInfoClassRows) class_list_->addItem(QString::fromLatin1(c));
   class_list_->setPlaceholderText(QStringLiteral("Select a Class"));
-  class_list_->setCurrentIndex(-1);
+  class_list_->setCurrentIndex(class_row_);
   class_list_->setGeometry(384, 18, 150, 24);
   connect(class_list_, &QComboBox::activated, this, [this](int) { Select_Tier_Class(); });
 
@@ -86,6 +89,7 @@ SkillInfoWindow::SkillInfoWindow(Calculator& calc, QWidget* owner, std::function
 }
 
 void SkillInfoWindow::Select_Tier_Class() {
+  ensure_built();
   const int tier = tiers_->checkedId();
   const int class_row = class_list_->currentIndex();
   if (tier < 1 || class_row < 0) return;
@@ -112,17 +116,20 @@ void SkillInfoWindow::Select_Tier_Class() {
 }
 
 void SkillInfoWindow::choose_tier(int tier) {
+  ensure_built();
   if (QAbstractButton* b = tiers_->button(tier)) b->setChecked(true);
   Select_Tier_Class();
 }
 
 void SkillInfoWindow::choose_class(int class_row) {
+  ensure_built();
   class_list_->setCurrentIndex(class_row);
   Select_Tier_Class();
 }
 
 void SkillInfoWindow::set_class_row(int class_row) {
-  class_list_->setCurrentIndex(class_row >= 0 && class_row < class_list_->count() ? class_row : -1);
+  class_row_ = class_row >= 0 && class_row < static_cast<int>(std::size(kSkillInfoClassRows)) ? class_row : -1;
+  if (built()) class_list_->setCurrentIndex(class_row_);
 }
 
 }  // namespace brennick

@@ -4,9 +4,10 @@
 // tables change at the next click on a tier or a class here.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <functional>
+
+#include "ui/lazy_window.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -18,7 +19,7 @@ class Calculator;
 class PictureBox;
 class TCenterStringGrid;
 
-class SkillInfoWindow : public QWidget {
+class SkillInfoWindow : public LazyWindow {
   Q_OBJECT
  public:
   SkillInfoWindow(Calculator& calc, QWidget* owner, std::function<void()> report = {});
@@ -29,17 +30,34 @@ class SkillInfoWindow : public QWidget {
   // The user's choices, as a click would make them (each runs Select_Tier_Class).
   void choose_tier(int tier);        // 1 .. 4
   void choose_class(int class_row);  // 0 .. 7
-  // The main window's class change: the list only (-1 clears it).
+  // The main window's class change: the list only (-1 clears it); on a
+  // window not made yet, the row it is made with.
   void set_class_row(int class_row);
 
-  TCenterStringGrid* grid(int k) const { return grids_.at(static_cast<std::size_t>(k - 1)); }
-  QLabel* skill_name(int k) const { return names_.at(static_cast<std::size_t>(k - 1)); }
-  PictureBox* skill_picture(int k) const { return pictures_.at(static_cast<std::size_t>(k - 1)); }
-  QComboBox* class_list() const { return class_list_; }
+  TCenterStringGrid* grid(int k) const {
+    ensure_built();
+    return grids_.at(static_cast<std::size_t>(k - 1));
+  }
+  QLabel* skill_name(int k) const {
+    ensure_built();
+    return names_.at(static_cast<std::size_t>(k - 1));
+  }
+  PictureBox* skill_picture(int k) const {
+    ensure_built();
+    return pictures_.at(static_cast<std::size_t>(k - 1));
+  }
+  QComboBox* class_list() const {
+    ensure_built();
+    return class_list_;
+  }
+
+ protected:
+  void build_contents() override;
 
  private:
   Calculator& calc_;
   std::function<void()> report_;
+  int class_row_ = -1;  // the class list's row for a window not made yet
   QButtonGroup* tiers_ = nullptr;
   QComboBox* class_list_ = nullptr;
   std::array<PictureBox*, 4> pictures_{};

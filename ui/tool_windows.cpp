@@ -55,8 +55,11 @@ void set_lines(QPlainTextEdit* box, const std::vector<std::string>& lines) {
 // --- aging simulator -----------------------------------------------------------
 
 AgingWindow::AgingWindow(ToolServices services, QWidget* owner, std::unique_ptr<RandomSource> random)
-    : QWidget(owner, Qt::Window), services_(std::move(services)), random_(std::move(random)) {
+    : LazyWindow(owner, Qt::Window), services_(std::move(services)), random_(std::move(random)) {
   if (!random_) random_ = std::make_unique<ClockRandomSource>();
+}
+
+void AgingWindow::build_contents() {
   auto* top = new QHBoxLayout;
   auto* colA = new QVBoxLayout;
   auto* colB = new QVBoxLayout;

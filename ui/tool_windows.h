@@ -12,6 +12,7 @@
 #include "engine/services.h"
 #include "tools/aging_sim.h"
 #include "tools/bmp_patcher.h"
+#include "ui/lazy_window.h"
 
 class QButtonGroup;
 class QLabel;
@@ -34,19 +35,25 @@ struct ToolServices {
   ToolErrorHandler on_error;
 };
 
-class AgingWindow : public QWidget {
+class AgingWindow : public LazyWindow {
   Q_OBJECT
  public:
   AgingWindow(ToolServices services, QWidget* owner, std::unique_ptr<RandomSource> random = nullptr);
   ~AgingWindow() override;
 
   const AgingSimulator& simulator() const { return sim_; }
-  void age() { on_age(); }
+  void age() {
+    ensure_built();
+    on_age();
+  }
   // The source of the attempts' draws from here on (a script or a seeded
   // generator in tests; the window starts with the clock-seeded one).
   void set_random_source(std::unique_ptr<RandomSource> random) {
     if (random) random_ = std::move(random);
   }
+
+ protected:
+  void build_contents() override;
 
  private:
   void on_age();

@@ -1,6 +1,9 @@
 // The secondary windows: created once at start-up in their order, shown by
 // the menu (one instance each), only hidden when closed.
 #include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -10,8 +13,11 @@
 
 #include "pipeline/planner.h"
 #include "engine/startup.h"
+#include "ui/center_string_grid.h"
+#include "ui/item_browser_window.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/skill_info_window.h"
 
 using namespace brennick;
 
@@ -80,6 +86,51 @@ class WindowsTest : public QObject {
     }
     w().create_secondary_windows();  // a second call creates nothing
     QCOMPARE(w().findChildren<QWidget*>(QStringLiteral("FrmArmors")).size(), 1);
+  }
+
+  // Start-up makes every window but fills none: a window's contents are
+  // made when it first shows, when a zoom scales it, or when the program
+  // asks the main window for it. A class chosen before that is the one the
+  // window is made with.
+  void windows_are_filled_when_first_needed() {
+    auto raw = [this](WindowId window) {
+      auto* lazy = dynamic_cast<LazyWindow*>(
+          w().findChild<QWidget*>(QString::fromLatin1(window_info(window).object_name)));
+      Q_ASSERT(lazy);
+      return lazy;
+    };
+    for (WindowId window : all_secondary_windows()) {
+      if (window == WindowId::BmpPatcher) continue;  // small: made at once
+      QVERIFY2(!raw(window)->built(), window_info(window).object_name);
+      QVERIFY(raw(window)->findChildren<QWidget*>().isEmpty());
+      QCOMPARE(raw(window)->size(), window_info(window).client);
+    }
+
+    calc_->user_select_row(Ctl::Select_class, Knight);
+    w().refresh();
+    QVERIFY(!raw(WindowId::Armors)->built());
+    QVERIFY(!raw(WindowId::Skills)->built());
+    // Shown: made with the Knight chosen, its grid for a Knight.
+    w().action(command_of(WindowId::Armors))->trigger();
+    auto* armors = qobject_cast<ItemBrowserWindow*>(raw(WindowId::Armors));
+    QVERIFY(armors->built());
+    QCOMPARE(armors->choice().class_row, 5);
+    auto* knight = armors->findChild<QGroupBox*>(QStringLiteral("Select_class"));
+    QVERIFY(knight);
+    QCOMPARE(knight->findChildren<QRadioButton*>().at(5)->isChecked(), true);
+    const BrowserGrid knight_grid = fill_grid(BrowserKind::Armor, BrowserChoice{5, 0}, calc_->format());
+    for (int c = 0; c < armors->grid()->columnCount(); ++c)
+      QCOMPARE(armors->grid()->cell(c, 1), QString::fromStdString(knight_grid.cells[1][static_cast<std::size_t>(c)]));
+    // Asked for: the skill window lists the Knight.
+    auto* skills = qobject_cast<SkillInfoWindow*>(w().secondary_window(WindowId::Skills));
+    QVERIFY(skills->built());
+    QCOMPARE(skills->class_list()->currentIndex(), 5);
+
+    // The aging simulator takes the room its Odds panel asks for once made.
+    QCOMPARE(raw(WindowId::Aging)->size(), window_info(WindowId::Aging).client);
+    QWidget* aging = w().secondary_window(WindowId::Aging);
+    QCOMPARE(aging->size(), window_info(WindowId::Aging).client.expandedTo(aging->sizeHint()));
+    QVERIFY(aging->height() > window_info(WindowId::Aging).client.height());
   }
 
   void menu_shows_the_same_window_twice() {

@@ -208,6 +208,7 @@ void aging_picture(const QString& dir, Planner& calc, QWidget* owner) {
   AgingWindow aging(std::move(tools), owner, std::make_unique<SeededRandom>());
   aging.setObjectName(QStringLiteral("FrmFunAge"));
   aging.setWindowTitle(owner->findChild<QWidget*>(QStringLiteral("FrmFunAge"))->windowTitle());
+  aging.ensure_built();  // its widgets are made before it first shows
   // The first sample item, chosen as a click would.
   const auto items = aging.findChildren<QRadioButton*>();
   if (items.isEmpty()) fail(QStringLiteral("the aging simulator offers no item"));
