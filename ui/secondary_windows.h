@@ -1,9 +1,9 @@
 // The secondary windows of the program: each exists once for the whole run,
 // created at start-up in the order of this enumeration, shown by the main
 // window's menu (modelessly, except the bitmap patcher and the About window,
-// which are modal) and only hidden when the user closes it. All but the
-// patcher are LazyWindows (ui/lazy_window.h): start-up makes the window,
-// titled and sized, and its contents are made when it is first needed.
+// which are modal) and only hidden when the user closes it. Each is a
+// LazyWindow (ui/lazy_window.h): start-up makes the window, named, titled
+// and sized, and its contents are made when it is first needed.
 #pragma once
 
 #include <QSize>

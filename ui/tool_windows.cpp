@@ -309,7 +309,9 @@ void AgingWindow::show_odds() {
 // --- bitmap patcher ------------------------------------------------------------
 
 PatcherWindow::PatcherWindow(ToolServices services, QWidget* owner)
-    : QWidget(owner, Qt::Dialog), services_(std::move(services)), patcher_(services_.app_dir) {
+    : LazyWindow(owner, Qt::Dialog), services_(std::move(services)), patcher_(services_.app_dir) {}
+
+void PatcherWindow::build_contents() {
   auto* outer = new QVBoxLayout(this);
   auto* logbox = new QGroupBox(QStringLiteral("log window"), this);
   logbox->setObjectName(QStringLiteral("GroupBox1"));

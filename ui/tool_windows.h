@@ -76,14 +76,20 @@ class AgingWindow : public LazyWindow {
   QTableWidget* odds_ = nullptr;
 };
 
-class PatcherWindow : public QWidget {
+class PatcherWindow : public LazyWindow {
   Q_OBJECT
  public:
   PatcherWindow(ToolServices services, QWidget* owner);
 
   const BmpPatcher& patcher() const { return patcher_; }
-  void patch() { on_patch(); }
+  void patch() {
+    ensure_built();
+    on_patch();
+  }
   void save_log() { patcher_.save_log(*services_.dialogs); }
+
+ protected:
+  void build_contents() override;
 
  private:
   void on_patch();

@@ -100,7 +100,6 @@ class WindowsTest : public QObject {
       return lazy;
     };
     for (WindowId window : all_secondary_windows()) {
-      if (window == WindowId::BmpPatcher) continue;  // small: made at once
       QVERIFY2(!raw(window)->built(), window_info(window).object_name);
       QVERIFY(raw(window)->findChildren<QWidget*>().isEmpty());
       QCOMPARE(raw(window)->size(), window_info(window).client);
