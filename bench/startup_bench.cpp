@@ -14,13 +14,18 @@
 //                                             after the first show
 //   memory_all_windows_kib                    the same after every secondary
 //                                             window was shown once too
+//   first_open_max_ms / first_open_all_ms     showing a secondary window the
+//                                             first time (its contents made,
+//                                             laid out, painted): the slowest
+//                                             one, and all fifteen together
 // (and "runs N", "qt VERSION": the Qt library the program runs with).
 //
 // "First show" is the moment the event loop first goes idle (about to wait
 // for new events) after the shown window has painted for the first time:
 // everything the show started (layout, expose, first paint) is done. The
 // program child runs the program's own start-up (start_program(): every
-// window created, the main window shown); the empty child shows a bare
+// window created, the main window shown; the windows' contents are made
+// when each is first needed); the empty child shows a bare
 // QWidget. "Process start" is taken by the parent just before it spawns the
 // child; both children are this same executable, so they load the same
 // libraries. Children run on the offscreen platform with a settings folder
@@ -115,7 +120,7 @@ void settle() {
   loop.exec();
 }
 
-// A child: prints "QAPP_NS SHOWN_NS HWM_KIB HWM_ALL_KIB CPU_NS".
+// A child: prints "QAPP_NS SHOWN_NS HWM_KIB HWM_ALL_KIB CPU_NS OPEN_MAX_NS OPEN_ALL_NS".
 int child(const std::string& mode, int argc, char** argv) {
   const long long qapp_at = now_ns();
   QApplication qapp(argc, argv);
@@ -124,7 +129,7 @@ int child(const std::string& mode, int argc, char** argv) {
     std::fprintf(stderr, "brennick_startup_bench: the window did not show within 30 s\n");
     std::_Exit(3);
   });
-  long long shown = 0, hwm = 0, hwm_all = 0;
+  long long shown = 0, hwm = 0, hwm_all = 0, open_max = 0, open_all = 0;
   if (mode == "empty") {
     QWidget window;
     window.show();
@@ -141,12 +146,16 @@ int child(const std::string& mode, int argc, char** argv) {
     shown = wait_for_first_show(*app.window);
     hwm = vm_hwm_kib();
     for (brennick::WindowId window : brennick::all_secondary_windows()) {
+      const long long before = now_ns();
       app.window->show_window(window);
       settle();
+      const long long took = now_ns() - before;
+      open_max = std::max(open_max, took);
+      open_all += took;
     }
     hwm_all = vm_hwm_kib();
   }
-  std::printf("%lld %lld %lld %lld %lld\n", qapp_at, shown, hwm, hwm_all, shown_cpu_ns);
+  std::printf("%lld %lld %lld %lld %lld %lld %lld\n", qapp_at, shown, hwm, hwm_all, shown_cpu_ns, open_max, open_all);
   std::fflush(stdout);
   return 0;
 }
@@ -154,6 +163,7 @@ int child(const std::string& mode, int argc, char** argv) {
 struct Sample {
   double start_ms, qapp_ms, cpu_ms;
   long long hwm_kib, hwm_all_kib;
+  double open_max_ms, open_all_ms;
 };
 
 // What a child writes to its standard error (Qt's notes on the offscreen
@@ -192,16 +202,18 @@ std::optional<Sample> spawn_child(const std::string& self, const std::string& mo
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  long long qapp = 0, shown = 0, hwm = 0, hwm_all = 0, cpu = 0;
+  long long qapp = 0, shown = 0, hwm = 0, hwm_all = 0, cpu = 0, open_max = 0, open_all = 0;
   std::istringstream in(text);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !(in >> qapp >> shown >> hwm >> hwm_all >> cpu) || shown <= 0) {
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+      !(in >> qapp >> shown >> hwm >> hwm_all >> cpu >> open_max >> open_all) || shown <= 0) {
     std::fprintf(stderr, "brennick_startup_bench: the %s child failed (status %d); it wrote:\n", mode.c_str(), status);
     std::ifstream log(child_log);
     for (std::string line; std::getline(log, line);) std::fprintf(stderr, "  %s\n", line.c_str());
     return std::nullopt;
   }
   return Sample{static_cast<double>(shown - started) / 1e6, static_cast<double>(shown - qapp) / 1e6,
-                static_cast<double>(cpu) / 1e6, hwm, hwm_all};
+                static_cast<double>(cpu) / 1e6, hwm, hwm_all, static_cast<double>(open_max) / 1e6,
+                static_cast<double>(open_all) / 1e6};
 }
 
 template <class T>
@@ -263,6 +275,8 @@ int parent(int runs) {
   std::printf("memory_program_kib %.0f\n", pick(program, &Sample::hwm_kib));
   std::printf("memory_all_windows_kib %.0f\n", pick(program, &Sample::hwm_all_kib));
   std::printf("memory_empty_kib %.0f\n", pick(empty, &Sample::hwm_kib));
+  std::printf("first_open_max_ms %.1f\n", pick(program, &Sample::open_max_ms));
+  std::printf("first_open_all_ms %.1f\n", pick(program, &Sample::open_all_ms));
   return 0;
 }
 
