@@ -130,20 +130,6 @@ QList<int> TCenterStringGrid::fitting_widths(const std::vector<std::vector<std::
   return widths;
 }
 
-void TCenterStringGrid::fit_columns(int total_width) {
-  QList<int> widths;
-  int sum = 0;
-  for (int c = 0; c < columnCount(); ++c) {
-    int w = kCellPadding;
-    for (int r = 0; r < rowCount(); ++r) w = std::max(w, text_width(cell(c, r)) + kCellPadding);
-    widths << w;
-    sum += w;
-  }
-  const int inner = total_width - 2 * frameWidth();
-  const int extra = columnCount() > 0 && inner > sum ? (inner - sum) / columnCount() : 0;
-  for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, widths[c] + extra);
-}
-
 int TCenterStringGrid::full_height() const {
   int h = 2 * frameWidth();
   for (int r = 0; r < rowCount(); ++r) h += rowHeight(r);

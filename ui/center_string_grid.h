@@ -33,11 +33,7 @@ class TCenterStringGrid : public QTableWidget {
   int selected_row() const;
   void select_row(int row);
 
-  // Widths that fit every cell's text with the current font; the columns
-  // are then widened evenly to fill `total_width` (the grid's frame
-  // included) when there is room.
-  void fit_columns(int total_width);
-  // The widths fit_columns gives before it widens them, for the grid
+  // Widths that fit every cell's text with the current font, for the grid
   // showing `cells` (row by row; rows it does not hold keep their texts),
   // without showing them.
   QList<int> fitting_widths(const std::vector<std::vector<std::string>>& cells);
