@@ -127,6 +127,8 @@ void SkillInfoWindow::choose_class(int class_row) {
   Select_Tier_Class();
 }
 
+int SkillInfoWindow::class_row() const { return built() ? class_list_->currentIndex() : class_row_; }
+
 void SkillInfoWindow::set_class_row(int class_row) {
   class_row_ = class_row >= 0 && class_row < static_cast<int>(std::size(kSkillInfoClassRows)) ? class_row : -1;
   if (built()) class_list_->setCurrentIndex(class_row_);

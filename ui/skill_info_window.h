@@ -50,6 +50,8 @@ class SkillInfoWindow : public LazyWindow {
     ensure_built();
     return class_list_;
   }
+  // The class list's row (-1: none), whether or not the window is made.
+  int class_row() const;
 
  protected:
   void build_contents() override;
