@@ -7,7 +7,12 @@ void LazyWindow::ensure_built() const {
   built_ = true;  // first, so that what the building asks of the window does not build again
   auto* self = const_cast<LazyWindow*>(this);
   self->build_contents();
-  if (self->after_build_) self->after_build_();
+  if (!client_.isEmpty()) self->setFixedSize(client_.expandedTo(QWidget::sizeHint()));
+}
+
+void LazyWindow::set_client_size(QSize client) {
+  client_ = client;
+  setFixedSize(built_ ? client.expandedTo(QWidget::sizeHint()) : client);
 }
 
 void LazyWindow::setVisible(bool visible) {

@@ -1,19 +1,17 @@
 // A window whose contents are made the first time they are needed, not when
 // the window itself is: start-up makes every window, but fills only the one
 // it shows. The contents are made before the window first shows, before a
-// zoom takes its built sizes (DeferredLayout), when its size hint is asked
+// zoom takes its built sizes (finish_layout), when its size hint is asked
 // for, and by ensure_built() (MainWindow::secondary_window calls it, so that
 // whoever asks the main window for a window gets it whole).
 #pragma once
 
+#include <QSize>
 #include <QWidget>
-#include <functional>
-
-#include "ui/zoom.h"
 
 namespace brennick {
 
-class LazyWindow : public QWidget, public DeferredLayout {
+class LazyWindow : public QWidget {
  public:
   using QWidget::QWidget;
 
@@ -21,10 +19,13 @@ class LazyWindow : public QWidget, public DeferredLayout {
   // const window: making them changes what it shows, not what it is.
   void ensure_built() const;
   bool built() const { return built_; }
-  // Runs once the contents are made (the window takes its size then).
-  void set_after_build(std::function<void()> after) { after_build_ = std::move(after); }
+  // The window's fixed size: `client` now, and once the contents are made,
+  // as much more as their layout asks for.
+  void set_client_size(QSize client);
 
-  void finish_layout() override { ensure_built(); }
+  // Everything of the window's layout that waits for it to be shown or
+  // zoomed; apply_zoom calls it before it takes the built sizes.
+  virtual void finish_layout() { ensure_built(); }
   void setVisible(bool visible) override;
   QSize sizeHint() const override;
 
@@ -34,7 +35,7 @@ class LazyWindow : public QWidget, public DeferredLayout {
 
  private:
   mutable bool built_ = false;
-  std::function<void()> after_build_;
+  QSize client_;  // empty: no fixed size
 };
 
 }  // namespace brennick

@@ -42,8 +42,7 @@ void set_up_window(QWidget* w, WindowId window) {
   // The aging simulator grew its Odds panel: its layout asks for more room.
   // A window made empty takes that room once its contents are made.
   if (auto* lazy = dynamic_cast<LazyWindow*>(w)) {
-    w->setFixedSize(info.client);
-    lazy->set_after_build([w, client = info.client] { w->setFixedSize(client.expandedTo(w->sizeHint())); });
+    lazy->set_client_size(info.client);
   } else {
     w->setFixedSize(info.client.expandedTo(w->sizeHint()));
   }

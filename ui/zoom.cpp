@@ -27,6 +27,8 @@
 #include <optional>
 #include <iterator>
 
+#include "ui/lazy_window.h"
+
 namespace brennick {
 namespace {
 
@@ -368,7 +370,7 @@ void set_style_zoom(int percent) {
 
 void apply_zoom(QWidget* window, int percent) {
   const double f = valid_zoom(percent) / 100.0;
-  if (auto* deferred = dynamic_cast<DeferredLayout*>(window)) deferred->finish_layout();
+  if (auto* lazy = dynamic_cast<LazyWindow*>(window)) lazy->finish_layout();
   QList<QWidget*> widgets{window};
   widgets += window->findChildren<QWidget*>();
   // What each widget was built with, taken once, before anything is scaled.

@@ -31,18 +31,9 @@ int zoom_in(int percent);
 int zoom_out(int percent);
 int valid_zoom(int percent);
 
-// A window that finishes part of its layout when it is first shown (work
-// that start-up need not wait for). apply_zoom finishes it first, since
-// what it lays out is part of the built size the zoom scales.
-class DeferredLayout {
- public:
-  virtual void finish_layout() = 0;
-
- protected:
-  ~DeferredLayout() = default;
-};
-
-// Scales `window` (a top-level window) to `percent` of its built size.
+// Scales `window` (a top-level window) to `percent` of its built size. A
+// LazyWindow (ui/lazy_window.h) finishes its layout first: what it lays out
+// is part of the built size the zoom scales.
 void apply_zoom(QWidget* window, int percent);
 
 // What the style draws itself follows the zoom of every window: check-box
