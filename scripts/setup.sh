@@ -25,7 +25,9 @@ done
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev libcli11-dev zlib1g-dev)
 if [ "$MODE" != run ]; then
-  PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang xvfb xauth util-linux)
+  # clang builds the fuzz targets; its sanitizer and fuzzer runtimes are a
+  # package of their own, which clang does not bring without recommends.
+  PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth util-linux)
 fi
 
 missing=()
@@ -47,14 +49,15 @@ CONFIG=(-S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${EXTR
 # CI treats every compiler warning as an error.
 [ "${CI:-}" = true ] && CONFIG+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 if [ "$MODE" = run ]; then
-  [ -f "$BUILD/build.ninja" ] || cmake "${CONFIG[@]}"
+  # Only the program: a folder ./test.sh made keeps its tests.
+  [ -f "$BUILD/build.ninja" ] || cmake "${CONFIG[@]}" -DBRENNICK_TESTS=OFF
   cmake --build "$BUILD" --target brennick -- -j"$(nproc)"
 elif [ "$MODE" = bench ]; then
-  cmake "${CONFIG[@]}" > /dev/null
+  cmake "${CONFIG[@]}" -DBRENNICK_TESTS=ON > /dev/null
   cmake --build "$BUILD" --target brennick_bench brennick_startup_bench -- -j"$(nproc)"
 else
   # Configured again so that a build folder first made by ./run.sh finds the
   # test toolchain installed just now.
-  cmake "${CONFIG[@]}" > /dev/null
+  cmake "${CONFIG[@]}" -DBRENNICK_TESTS=ON > /dev/null
   cmake --build "$BUILD" -- -j"$(nproc)"
 fi
