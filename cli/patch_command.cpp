@@ -1,7 +1,10 @@
 // brennick-cli patch ROOT: copies Patch.dat beside the program over the start
 // of every bitmap below ROOT, as the bitmap patcher's window does, printing
-// its log lines. Exit status 0 when every file was patched, 1 when a file
-// failed or the run ended with an error, 2 on bad arguments.
+// its log lines. A relative ROOT is taken from the working folder. ROOT must
+// be an existing folder and not the root of a file system. Exit status 0
+// when every file was patched, 1 when a file failed or the run ended with
+// an error, 2 on bad arguments.
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -43,7 +46,13 @@ void add_patch_command(CLI::App& program, CommandContext& context) {
   auto root = std::make_shared<std::string>();
   cmd->add_option("root", *root, "The folder whose bitmaps are patched, subfolders first")
       ->required()
-      ->check([](const std::string& v) { return v.empty() ? std::string("ROOT must not be empty") : std::string(); });
+      ->check([](const std::string& v) { return v.empty() ? std::string("ROOT must not be empty") : std::string(); })
+      ->transform([](std::string v) {
+        std::error_code ec;
+        const std::filesystem::path full = std::filesystem::absolute(v, ec);
+        return v.empty() || ec ? v : full.string();
+      })
+      ->check([](const std::string& v) { return patch_folder_problem(v); });
   cmd->callback([root, &context] { context.exit_code = run_patch(*root, context.app_dir); });
 }
 

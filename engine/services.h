@@ -22,6 +22,10 @@ class Dialogs {
   virtual Answer error_ok(const std::string& text) = 0;
   // Warning with Yes, No and Abort; Closed counts as Abort.
   virtual Answer warning_yes_no_abort(const std::string& text) = 0;
+  // A question with Yes and No before something that cannot be undone; No
+  // is the default button, and closing the box answers No. Dialogs that
+  // cannot ask a person (headless use) never agree.
+  virtual Answer question_yes_no(const std::string&) { return Answer::No; }
   // Open-file dialog; nothing when cancelled.
   virtual std::optional<std::string> open_file(const std::string& title, const std::string& filter) = 0;
   // Save-file dialog with a default extension (the dialog asks before

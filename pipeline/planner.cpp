@@ -213,6 +213,7 @@ class ChosenFile : public Dialogs {
   void information(const std::string& text) override { real_.information(text); }
   Answer error_ok(const std::string& text) override { return real_.error_ok(text); }
   Answer warning_yes_no_abort(const std::string& text) override { return real_.warning_yes_no_abort(text); }
+  Answer question_yes_no(const std::string& text) override { return real_.question_yes_no(text); }
   std::optional<std::string> open_file(const std::string&, const std::string&) override { return path_; }
   std::optional<std::string> save_file(const std::string& title, const std::string& filter,
                                        const std::string& extension) override {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -97,6 +98,65 @@ std::vector<Entry> list_folder(int dir_fd) {
 
 bool dot_name(const std::string& n) { return n == "." || n == ".."; }
 
+bool blank(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isspace(c) != 0; });
+}
+
+// The folder is the root of a file system: its parent is itself ("/"), or
+// lies on another device (a mount point). Links are followed, so a link to
+// "/" is a root too.
+bool file_system_root(const std::string& folder) {
+  struct stat here {}, parent {};
+  if (::stat(folder.c_str(), &here) != 0 || !S_ISDIR(here.st_mode)) return false;
+  const std::string up = folder + (folder.back() == '/' ? ".." : "/..");
+  if (::stat(up.c_str(), &parent) != 0) return false;
+  return here.st_dev != parent.st_dev || here.st_ino == parent.st_ino;
+}
+
+std::string quoted(const std::string& path) { return "'" + log_text(path) + "'"; }
+
+// Patch.dat's bytes, or the message that says why they cannot be copied.
+struct PatchBytes {
+  std::string bytes;
+  std::string problem;  // empty when the bytes are there
+};
+
+// Why Patch.dat cannot be copied (empty when it can), and its size.
+std::string patch_dat_problem(const std::string& path, std::uintmax_t& size) {
+  size = 0;
+  if (path.empty()) return kPatchDatMessage;
+  struct stat st {};
+  Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || S_ISDIR(st.st_mode)) return kPatchDatMessage;
+  size = S_ISREG(st.st_mode) ? static_cast<std::uintmax_t>(st.st_size) : 0;
+  if (size > kPatchDatMaxBytes)
+    return "Patch.dat is too large (" + std::to_string(size) + " bytes): the patcher copies at most " +
+           std::to_string(kPatchDatMaxBytes) + " bytes (1 GiB).";
+  return {};
+}
+
+PatchBytes read_patch_dat(const std::string& path) {
+  std::uintmax_t size = 0;
+  if (std::string problem = patch_dat_problem(path, size); !problem.empty()) return {{}, std::move(problem)};
+  FileReadResult read = read_file(path, static_cast<std::size_t>(kPatchDatMaxBytes));
+  if (!read.ok()) return {{}, kPatchDatMessage};
+  return {std::move(read.bytes), {}};
+}
+
+int count_in(int dir_fd, const std::string& mask) {
+  int n = 0;
+  for (const Entry& e : list_folder(dir_fd)) {
+    if (dot_name(e.name)) continue;
+    if (e.type == DT_DIR) {
+      Fd sub(::openat(dir_fd, e.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (sub.fd >= 0) n += count_in(sub.fd, mask);
+    } else if (e.type == DT_REG && matches_mask(e.name, mask)) {
+      ++n;
+    }
+  }
+  return n;
+}
+
 // Writes all of `bytes` at the start of the file.
 void write_at_start(int fd, const std::string& bytes, std::string_view path) {
   std::size_t done = 0;
@@ -115,6 +175,65 @@ void write_at_start(int fd, const std::string& bytes, std::string_view path) {
 
 bool matches_mask(const std::string& name, const std::string& mask) { return match_from(name.c_str(), mask.c_str()); }
 
+std::string log_text(const std::string& path) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(path.size());
+  for (const char ch : path) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c < 0x20 || c == 0x7F) {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+std::string refused_walk_root(const std::string& folder) {
+  if (blank(folder)) return "The folder box is empty: enter the full path of the folder whose bitmaps are to be patched.";
+  if (file_system_root(folder))
+    return quoted(folder) +
+           " is the root of a file system. The patcher rewrites every bitmap below the folder it is given: name the "
+           "folder of your backup copy instead.";
+  return {};
+}
+
+std::string patch_folder_problem(const std::string& folder) {
+  if (blank(folder)) return refused_walk_root(folder);
+  if (folder.front() != '/')
+    return quoted(folder) + " is not a full path: enter the folder's full path, beginning with /.";
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) {
+    const int err = errno;
+    if (err == ENOENT || err == ENOTDIR) return "The folder " + quoted(folder) + " does not exist.";
+    return "The folder " + quoted(folder) + " cannot be read: " + errno_text(err) + ".";
+  }
+  if (!S_ISDIR(st.st_mode)) return quoted(folder) + " is not a folder.";
+  return refused_walk_root(folder);
+}
+
+int count_matching_files(const std::string& folder, const std::string& mask) {
+  if (folder.empty()) return 0;
+  Fd root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return root.fd < 0 ? 0 : count_in(root.fd, mask);
+}
+
+std::string patch_question(std::uintmax_t patch_bytes, int bitmaps, const std::string& folder) {
+  return "Overwrite the first " + std::to_string(patch_bytes) + " bytes of " + std::to_string(bitmaps) +
+         " bitmaps under " + log_text(folder) + "? This cannot be undone.";
+}
+
 std::string BmpPatcher::patch_dat_path() const { return find_file_nocase(app_dir, "Patch.dat"); }
 
 std::string BmpPatcher::log_path() const { return (std::filesystem::path(app_dir) / "log.txt").string(); }
@@ -126,6 +245,11 @@ void BmpPatcher::add(std::string line, bool ok) {
 }
 
 bool BmpPatcher::FileList(const std::string& folder, const std::string& mask, bool recurse, Dialogs& dialogs) {
+  // Never from nothing, never from a whole file system.
+  if (const std::string refused = refused_walk_root(folder); !refused.empty()) {
+    dialogs.error_ok(refused);
+    return false;
+  }
   // 1. The folder with its separator. The folder the user named is opened
   // as named; inside it no link is followed.
   std::string dir = folder;
@@ -152,11 +276,9 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     if (matches_mask(e.name, mask)) matching.push_back(&e);
   if (matching.empty()) return true;
   // 4. Patch.dat, once for this folder.
-  const std::string patch_path = patch_dat_path();
-  FileReadResult patch;
-  if (!patch_path.empty()) patch = read_file(patch_path, std::size_t{1} << 30);
-  if (patch_path.empty() || !patch.ok()) {
-    dialogs.information(kPatchDatMessage);
+  const PatchBytes patch = read_patch_dat(patch_dat_path());
+  if (!patch.problem.empty()) {
+    dialogs.information(patch.problem);
     return false;
   }
   // 5. Each matching file. The log line is built once, and its path is the
@@ -166,7 +288,7 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     if (e->type == DT_DIR || dot_name(e->name)) continue;
     std::string line;
     line.reserve(kSuccess.size() + dir.size() + e->name.size());
-    line.append(kSuccess).append(dir).append(e->name);
+    line.append(kSuccess).append(log_text(dir)).append(log_text(e->name));
     const std::string_view path = std::string_view(line).substr(kSuccess.size());
     if (e->type == DT_LNK) {
       add("FAIL... " + std::string(path) + " REASON: Is a symbolic link; links are not followed", false);
@@ -196,6 +318,25 @@ bool BmpPatcher::walk(int dir_fd, const std::string& dir, const std::string& mas
     add(std::move(line), true);
   }
   return true;
+}
+
+bool BmpPatcher::patch_after_asking(const std::string& folder, Dialogs& dialogs) {
+  if (const std::string problem = patch_folder_problem(folder); !problem.empty()) {
+    dialogs.error_ok(problem);
+    return false;
+  }
+  std::uintmax_t patch_bytes = 0;
+  if (const std::string problem = patch_dat_problem(patch_dat_path(), patch_bytes); !problem.empty()) {
+    dialogs.information(problem);
+    return false;
+  }
+  const int bitmaps = count_matching_files(folder, "*.bmp");
+  if (bitmaps == 0) {
+    dialogs.information("There are no bitmaps (*.bmp) under " + quoted(folder) + ": nothing was written.");
+    return false;
+  }
+  if (dialogs.question_yes_no(patch_question(patch_bytes, bitmaps, folder)) != Answer::Yes) return false;
+  return patch(folder, dialogs);
 }
 
 bool BmpPatcher::save_log(Dialogs& dialogs) const {

@@ -5,6 +5,10 @@
 // a link named like a bitmap gets a "FAIL... " line instead of writing to
 // whatever it points at. Names match without regard to letter case
 // (Patch.dat, *.bmp). Only regular files are written.
+//
+// It never walks from an empty text or from the root of a file system, and
+// the window's "Patch!" (patch_after_asking) checks the folder the user
+// typed and asks before the first write.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +31,32 @@ class PatchWriteError : public std::runtime_error {
 extern const char* const kPatchDatMessage;
 // The message shown when the log cannot be saved.
 extern const char* const kLogWriteMessage;
+// The largest Patch.dat copied (1 GiB); a larger one is refused with a
+// message that says so.
+inline constexpr std::uintmax_t kPatchDatMaxBytes = std::uintmax_t{1} << 30;
+
+// Why the walk may not start from `folder`, whoever asks: an empty or blank
+// text, or the root of a file system (also when named through a link, or
+// as a mount point). Empty when it may.
+std::string refused_walk_root(const std::string& folder);
+
+// The checks of a folder the user typed, before anything is read: it must
+// be a full path naming an existing folder, and refused_walk_root must not
+// refuse it. The message names the folder and what is wrong; empty when
+// it may be patched.
+std::string patch_folder_problem(const std::string& folder);
+
+// The matching regular files below `folder`, as the walk would find them
+// (no link followed): what a run would write.
+int count_matching_files(const std::string& folder, const std::string& mask);
+
+// A path or file name as the log shows it: a line break, another control
+// character or a backslash in it is written as an escape (\n, \r, \t,
+// \xHH, \\), so that each file stays one line.
+std::string log_text(const std::string& path);
+
+// The question asked before the first write.
+std::string patch_question(std::uintmax_t patch_bytes, int bitmaps, const std::string& folder);
 
 // `*` and `?` wildcards, letters compared without regard to case.
 bool matches_mask(const std::string& name, const std::string& mask);
@@ -51,6 +81,13 @@ struct BmpPatcher {
 
   // "Patch!" on a folder: FileList(folder, "*.bmp", recurse).
   bool patch(const std::string& folder, Dialogs& dialogs) { return FileList(folder, "*.bmp", true, dialogs); }
+
+  // "Patch!" as the window does it: patch_folder_problem refuses a folder
+  // with an error message; Patch.dat must be readable and at most
+  // kPatchDatMaxBytes long; a tree without bitmaps is said so; then the
+  // user is asked (patch_question) and only Yes patches. True when the walk
+  // ran and completed; nothing is written otherwise.
+  bool patch_after_asking(const std::string& folder, Dialogs& dialogs);
 
   // "Save Log": every line ended by CR LF, written atomically to log.txt in
   // app_dir; kLogWriteMessage through `dialogs` on failure. True on success.

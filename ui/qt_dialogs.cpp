@@ -63,6 +63,13 @@ Answer QtDialogs::warning_yes_no_abort(const std::string& text) {
   }
 }
 
+Answer QtDialogs::question_yes_no(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, title(), text_of(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<std::string> QtDialogs::open_file(const std::string& caption, const std::string& filter) {
   // The open dialog starts in the program's folder every time.
   QFileDialog dialog(parent_, QString::fromStdString(caption), initial_folder_, qt_filter(filter));

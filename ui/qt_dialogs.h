@@ -26,6 +26,7 @@ class QtDialogs : public Dialogs {
   void information(const std::string& text) override;
   Answer error_ok(const std::string& text) override;
   Answer warning_yes_no_abort(const std::string& text) override;
+  Answer question_yes_no(const std::string& text) override;
   std::optional<std::string> open_file(const std::string& title, const std::string& filter) override;
   std::optional<std::string> save_file(const std::string& title, const std::string& filter,
                                        const std::string& default_extension) override;

@@ -187,7 +187,14 @@ void AgingWindow::build_contents() {
   connect(age_, &QPushButton::clicked, this, &AgingWindow::on_age);
   connect(reset, &QPushButton::clicked, this, &AgingWindow::on_reset);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  // The exact odds open beside the history on demand; closed, the window
+  // keeps its designed size.
+  odds_button_ = named_button("btn_odds", QStringLiteral("Odds >>"),
+                              QStringLiteral("Show the exact odds and costs from the current level."), this);
+  odds_button_->setCheckable(true);
+  connect(odds_button_, &QPushButton::toggled, this, &AgingWindow::show_odds_panel);
   colC->addStretch();
+  colC->addWidget(odds_button_);
   colC->addWidget(age_);
   colC->addWidget(reset);
   colC->addWidget(close);
@@ -227,8 +234,10 @@ void AgingWindow::build_contents() {
   ol->addWidget(odds_caption_);
   ol->addWidget(odds_);
   bottom->addWidget(odds, 1);
+  odds_panel_ = odds;
+  odds->hide();
 
-  auto* outer = new QVBoxLayout(this);
+  auto* outer = new QVBoxLayout(page());
   outer->addLayout(top);
   outer->addLayout(bottom, 1);
 
@@ -236,6 +245,12 @@ void AgingWindow::build_contents() {
 }
 
 AgingWindow::~AgingWindow() = default;
+
+void AgingWindow::show_odds_panel(bool shown) {
+  odds_button_->setText(shown ? QStringLiteral("<< Odds") : QStringLiteral("Odds >>"));
+  odds_panel_->setVisible(shown);
+  refit();
+}
 
 void AgingWindow::on_age() {
   try {
@@ -312,7 +327,7 @@ PatcherWindow::PatcherWindow(ToolServices services, QWidget* owner)
     : LazyWindow(owner, Qt::Dialog), services_(std::move(services)), patcher_(services_.app_dir) {}
 
 void PatcherWindow::build_contents() {
-  auto* outer = new QVBoxLayout(this);
+  auto* outer = new QVBoxLayout(page());
   auto* logbox = new QGroupBox(QStringLiteral("log window"), this);
   logbox->setObjectName(QStringLiteral("GroupBox1"));
   auto* ll = new QVBoxLayout(logbox);
@@ -371,7 +386,7 @@ void PatcherWindow::build_contents() {
 
 void PatcherWindow::on_patch() {
   try {
-    patcher_.patch(folder_->text().toStdString(), *services_.dialogs);
+    patcher_.patch_after_asking(folder_->text().toStdString(), *services_.dialogs);
   } catch (const std::exception& e) {
     if (services_.on_error) services_.on_error("bmpPatchForm", "Button1", e.what());
   }

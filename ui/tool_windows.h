@@ -60,6 +60,7 @@ class AgingWindow : public LazyWindow {
   void on_reset();
   void show_model();
   void show_odds();
+  void show_odds_panel(bool shown);
 
   ToolServices services_;
   std::unique_ptr<RandomSource> random_;
@@ -74,6 +75,8 @@ class AgingWindow : public LazyWindow {
   QPushButton* age_ = nullptr;
   QLabel* odds_caption_ = nullptr;
   QTableWidget* odds_ = nullptr;
+  QWidget* odds_panel_ = nullptr;
+  QPushButton* odds_button_ = nullptr;
 };
 
 class PatcherWindow : public LazyWindow {

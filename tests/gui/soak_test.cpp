@@ -65,6 +65,7 @@
 #include "tools/bmp_patcher.h"
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
+#include "ui/build_code_menu.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/popup_menus.h"
@@ -87,8 +88,11 @@ class SoakDialogs : public Dialogs {
   struct Script {
     std::optional<std::string> open, save;
     Answer warning = Answer::No;
+    Answer question = Answer::No;
   };
   Script script;
+  std::string allowed;              // the only folder a question may be agreed to under
+  bool asked_outside = false;       // a question named a folder outside it
   std::vector<std::string> asked;
   std::optional<std::string> chosen;  // the file the last file dialog answered
 
@@ -100,6 +104,18 @@ class SoakDialogs : public Dialogs {
   Answer warning_yes_no_abort(const std::string& text) override {
     asked.push_back("warning: " + text);
     return script.warning;
+  }
+  // The patcher's question: never Yes to a folder outside the soak's trees,
+  // whatever the script says, so a fault can never write outside them.
+  Answer question_yes_no(const std::string& text) override {
+    asked.push_back("question: " + text);
+    const std::size_t at = allowed.empty() ? std::string::npos : text.find(" under " + allowed);
+    const char after = at == std::string::npos ? '\0' : text[at + 7 + allowed.size()];
+    if (after != '/' && after != '?') {
+      asked_outside = true;
+      return Answer::No;
+    }
+    return script.question;
   }
   std::optional<std::string> open_file(const std::string& title, const std::string&) override {
     asked.push_back("open: " + title);
@@ -226,6 +242,9 @@ struct Folders {
         QFile file(t + f);
         if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(64, 'x'));
       }
+      // A link to the root of the file system: named as the folder, it is
+      // refused; inside the tree, the walk never follows it.
+      QFile::link(QStringLiteral("/"), t + "/to_root");
     }
   }
 };
@@ -520,6 +539,7 @@ void script_dialogs(Program& p, const Action& a) {
   else if (save == Folders::kSaves + 1) s.save = p.folders.builds.toStdString();  // a folder
   const Answer answers[] = {Answer::Yes, Answer::No, Answer::Abort, Answer::Closed};
   s.warning = answers[a.answer % 4];
+  s.question = a.answer % 3 == 1 ? Answer::No : Answer::Yes;
   p.wd->script = s;
   p.head.dialogs.script = s;
 }
@@ -745,7 +765,7 @@ bool act_menu_item(Program& p, const Action& a) {
     }
   } else if (name == "MainMenu_export_copy_code") {
     h.clipboard = build_code_of_sheet(h.calc);
-    h.calc.sheet.status_panel0 = "Build code copied to the clipboard";
+    h.calc.sheet.status_panel1 = build_code_copied_text(h.clipboard);
   } else if (name == "MainMenu_file_paste_code") {
     h.history.record(h.calc, [&] { load_build_code(h.calc, h.clipboard, "MainMenu_file", "MainMenu_file_paste_code"); });
   }  // zoom_*: the windows' size only
@@ -927,21 +947,34 @@ bool act_aging(Program& p, const Action& a) {
 }
 
 // The patcher only ever on a tree of its own: the tree, a folder in it, a
-// missing folder, a file.
+// missing folder, a file, a link to the root; and the texts the window
+// refuses: empty, blank, relative, the root itself. The dialogs never agree
+// to a folder outside the trees (SoakDialogs::question_yes_no).
 Action make_patcher(Gen& g) {
-  const int folder = g.pick(4);
+  const int folder = g.pick(9);
   return action("FrmBMPPatch", folder, g.pick(4));
 }
 bool act_patcher(Program& p, const Action& a) {
   auto* w = p.open<PatcherWindow>(WindowId::BmpPatcher);
-  const char* below[] = {"", "/sub", "/missing", "/a.bmp"};
-  const QString tail = QString::fromLatin1(below[a.n]);
-  w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(p.folders.tree(true) + tail);
+  struct Folder {
+    const char* text;
+    bool in_tree;  // below the tree, or the text as it stands
+  };
+  static constexpr Folder kFolders[] = {{"", true},        {"/sub", true}, {"/missing", true},
+                                        {"/a.bmp", true},  {"/to_root", true}, {"", false},
+                                        {"   ", false},    {"sub", false},  {"/", false}};
+  const Folder& f = kFolders[a.n];
+  auto text = [&](bool window) {
+    return f.in_tree ? p.folders.tree(window) + QString::fromLatin1(f.text) : QString::fromLatin1(f.text);
+  };
+  w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(text(true));
   Headless& h = p.head;
   if (a.m < 3) {
+    p.wd->allowed = p.folders.tree(true).toStdString();
+    h.dialogs.allowed = p.folders.tree(false).toStdString();
     w->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     try {
-      h.patcher.patch((p.folders.tree(false) + tail).toStdString(), h.dialogs);
+      h.patcher.patch_after_asking(text(false).toStdString(), h.dialogs);
     } catch (const std::exception& e) {
       h.calc.AppException("bmpPatchForm", "Button1", e.what());
     }
@@ -1104,6 +1137,8 @@ Fault check_core(Program& p) {
   for (const auto& s : p.wd->asked) wa.push_back(p.normal(s));
   for (const auto& s : h.dialogs.asked) ha.push_back(p.normal(s));
   if (wa != ha) return "dialogs asked differ: " + (wa.empty() ? "-" : wa.back()) + " / " + (ha.empty() ? "-" : ha.back());
+  if (p.wd->asked_outside || h.dialogs.asked_outside)
+    return "the patcher asked to write outside its tree: " + (wa.empty() ? "-" : wa.back());
   return std::nullopt;
 }
 
@@ -1112,8 +1147,10 @@ Fault check_view(Program& p) {
   MainWindow& w = p.w();
   const Sheet& sheet = p.wc().sheet;
   if (w.status_text(1) != qs(sheet.status_panel1)) return "status bar shows '" + w.status_text(1).toStdString() + "'";
-  const bool modified = w.windowTitle().endsWith(QStringLiteral(" *"));
+  const bool modified = w.windowTitle().contains(QStringLiteral(" * \u2014 "));
   if (modified != w.history().modified()) return "the title's modified mark is wrong";
+  if (w.windowTitle().count(QString::fromStdString(sheet.text(Ctl::MainForm))) != 1)
+    return "the title does not name the program once: " + w.windowTitle().toStdString();
   for (Ctl id : all_controls()) {
     const Control& c = sheet[id];
     QWidget* widget = w.widget(id);

@@ -1,33 +1,18 @@
 // The tools' windows: the aging simulator and the bitmap patcher as the
-#include "pipeline/planner.h"
 // user clicks them, with errors through the application-wide handler.
-#include "pipeline/planner.h"
 #include <QApplication>
-#include "pipeline/planner.h"
 #include <QLabel>
-#include "pipeline/planner.h"
 #include <QLineEdit>
-#include "pipeline/planner.h"
 #include <QPlainTextEdit>
-#include "pipeline/planner.h"
 #include <QPushButton>
-#include "pipeline/planner.h"
 #include <QRadioButton>
-#include "pipeline/planner.h"
 #include <QTableWidget>
-#include "pipeline/planner.h"
 #include <QTemporaryDir>
-#include "pipeline/planner.h"
 #include <QTest>
-#include "pipeline/planner.h"
 #include <deque>
-#include "pipeline/planner.h"
 #include <fstream>
-#include "pipeline/planner.h"
 #include <memory>
-#include "pipeline/planner.h"
 
-#include "pipeline/planner.h"
 #include "engine/calculator.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
@@ -128,13 +113,38 @@ class ToolWindowsTest : public QObject {
     std::ofstream(app.toStdString() + "/Patch.dat") << std::string(54, 'P');
     std::ofstream(root.toStdString() + "/a.bmp") << "a";
     std::ofstream(root.toStdString() + "/sub/b.bmp") << "b";
-    ToolServices s{&dialogs_, &log_, NumberFormat::point(), app.toStdString(), {}};
+    // Yes only to a question about this test's own tree.
+    struct Asked : SilentDialogs {
+      QString tree;
+      QStringList said;
+      Answer error_ok(const std::string& text) override {
+        said << QStringLiteral("error: ") + QString::fromStdString(text);
+        return Answer::Ok;
+      }
+      Answer question_yes_no(const std::string& text) override {
+        said << QStringLiteral("question: ") + QString::fromStdString(text);
+        return QString::fromStdString(text).contains(QStringLiteral(" under ") + tree) ? Answer::Yes : Answer::No;
+      }
+    } asked;
+    asked.tree = root;
+    ToolServices s{&asked, &log_, NumberFormat::point(), app.toStdString(), {}};
     PatcherWindow w(s, nullptr);
     w.resize(695, 375);
     w.show();
+    // The folder box emptied: refused with a message, nothing written.
+    w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(asked.said, QStringList{QStringLiteral(
+                             "error: The folder box is empty: enter the full path of the folder whose bitmaps are to "
+                             "be patched.")});
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_success"))->text(), QStringLiteral("0"));
+    asked.said.clear();
     w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(root);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    const QString question = QStringLiteral("question: Overwrite the first 54 bytes of 2 bitmaps under ") + root +
+                             QStringLiteral("? This cannot be undone.");
+    QCOMPARE(asked.said, (QStringList{question, question}));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_success"))->text(), QStringLiteral("4"));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_fail"))->text(), QStringLiteral("0"));
     const QStringList lines = w.findChild<QPlainTextEdit*>(QStringLiteral("LogW"))->toPlainText().split('\n');

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -328,4 +329,185 @@ TEST(BmpPatcher, FileThatCannotBeOpenedForWritingFailsAndTheWalkGoesOn) {
   EXPECT_NE(printed.find("success: 2 fail: 1"), std::string::npos) << printed;
   EXPECT_EQ(read_all(t.root / "a" / "locked.bmp"), "locked");
   EXPECT_EQ(read_all(t.root / "c.bmp"), t.patch);
+}
+
+namespace {
+
+// The window's dialogs: errors, messages and questions in order. A question
+// is agreed to (when `agree`) only for a folder inside the test's own tree,
+// so that even a fault cannot make a test write anywhere else.
+struct AskingDialogs : SilentDialogs {
+  std::string tree;
+  bool agree = true;
+  std::vector<std::string> said;
+  void information(const std::string& text) override { said.push_back("information: " + text); }
+  Answer error_ok(const std::string& text) override {
+    said.push_back("error: " + text);
+    return Answer::Ok;
+  }
+  Answer question_yes_no(const std::string& text) override {
+    said.push_back("question: " + text);
+    return agree && !tree.empty() && text.find(" under " + tree) != std::string::npos ? Answer::Yes : Answer::No;
+  }
+};
+
+// The brennick-cli beside this test program, copied into `folder`, run with
+// `args` from `cwd`; its output and exit status.
+std::pair<int, std::string> run_cli_copy(const fs::path& folder, const std::string& args, const fs::path& cwd) {
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n <= 0) return {-1, "no /proc/self/exe"};
+  self[n] = 0;
+  fs::create_directories(folder);
+  fs::copy_file(fs::path(self).parent_path() / "brennick-cli", folder / "brennick-cli",
+                fs::copy_options::overwrite_existing);
+  const fs::path out = folder / "out.txt";
+  const std::string cmd = "cd '" + cwd.string() + "' && '" + (folder / "brennick-cli").string() + "' patch " + args +
+                          " >'" + out.string() + "' 2>&1";
+  const int rc = std::system(cmd.c_str());
+  return {WEXITSTATUS(rc), read_all(out)};
+}
+
+}  // namespace
+
+// What the window's "Patch!" refuses: nothing asked, nothing written.
+TEST(BmpPatcher, WindowRefusesFolderTextsThatNameNoFolderOrAWholeFileSystem) {
+  Trees t;
+  write_all(t.root / "a.bmp", "keep");
+  write_all(t.root / "file.txt", "x");
+  fs::create_directory_symlink("/", t.root / "to_root");
+  const std::string r = t.r();
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"", "The folder box is empty: enter the full path of the folder whose bitmaps are to be patched."},
+      {" \t ", "The folder box is empty: enter the full path of the folder whose bitmaps are to be patched."},
+      {"root", "'root' is not a full path: enter the folder's full path, beginning with /."},
+      {"C:\\Backup\\Harrowlight\\Veldara",
+       "'C:\\\\Backup\\\\Harrowlight\\\\Veldara' is not a full path: enter the folder's full path, beginning with /."},
+      {r + "/missing", "The folder '" + r + "/missing' does not exist."},
+      {r + "/file.txt/x", "The folder '" + r + "/file.txt/x' does not exist."},
+      {r + "/file.txt", "'" + r + "/file.txt' is not a folder."},
+  };
+  AskingDialogs d;
+  d.tree = r;
+  for (const auto& [text, message] : refused) {
+    d.said.clear();
+    EXPECT_FALSE(t.p().patch_after_asking(text, d)) << text;
+    EXPECT_EQ(d.said, std::vector<std::string>{"error: " + message}) << text;
+  }
+  const std::string root_tail =
+      " is the root of a file system. The patcher rewrites every bitmap below the folder it is given: name the folder "
+      "of your backup copy instead.";
+  for (const std::string& text : {std::string("/"), std::string("//"), std::string("/."), r + "/to_root",
+                                  r + "/to_root/"}) {
+    EXPECT_EQ(patch_folder_problem(text), "'" + text + "'" + root_tail) << text;
+    EXPECT_EQ(refused_walk_root(text), "'" + text + "'" + root_tail) << text;
+  }
+  EXPECT_EQ(refused_walk_root(r), "");
+  EXPECT_EQ(patch_folder_problem(r + "/"), "");
+  // The walk itself refuses an empty text and a root. Patch.dat is gone
+  // first, so that even a walk that went ahead could write nothing.
+  fs::remove(t.app / "Patch.dat");
+  d.said.clear();
+  EXPECT_FALSE(t.p().patch("", d));
+  EXPECT_FALSE(t.p().patch(r + "/to_root", d));
+  ASSERT_EQ(d.said.size(), 2u);
+  EXPECT_EQ(d.said[0], "error: " + refused.front().second);
+  EXPECT_EQ(d.said[1], "error: '" + r + "/to_root'" + root_tail);
+  EXPECT_EQ(read_all(t.root / "a.bmp"), "keep");
+  EXPECT_TRUE(t.patcher.log.empty());
+}
+
+// The question names what will be written; only Yes writes.
+TEST(BmpPatcher, WindowAsksBeforeTheFirstWriteAndSaysWhenThereIsNothingToPatch) {
+  Trees t;
+  write_all(t.root / "a.bmp", "0123");
+  write_all(t.root / "sub" / "B.BMP", "0123");
+  write_all(t.root / "sub" / "deep" / "c.bmp", "0123");
+  write_all(t.root / "notes.txt", "0123");
+  write_all(t.base / "outside.bmp", "0123");
+  fs::create_symlink(t.base / "outside.bmp", t.root / "link.bmp");  // never written, not counted
+  EXPECT_EQ(count_matching_files(t.r(), "*.bmp"), 3);
+  AskingDialogs d;
+  d.tree = t.r();
+  d.agree = false;
+  EXPECT_FALSE(t.p().patch_after_asking(t.r(), d));
+  const std::string question =
+      "question: Overwrite the first 54 bytes of 3 bitmaps under " + t.r() + "? This cannot be undone.";
+  EXPECT_EQ(d.said, std::vector<std::string>{question});
+  EXPECT_EQ(read_all(t.root / "a.bmp"), "0123");
+  EXPECT_TRUE(t.patcher.log.empty());
+
+  d.agree = true;
+  d.said.clear();
+  EXPECT_TRUE(t.p().patch_after_asking(t.r(), d));
+  EXPECT_EQ(d.said, std::vector<std::string>{question});
+  EXPECT_EQ(read_all(t.root / "sub" / "deep" / "c.bmp"), t.patch);
+  EXPECT_EQ(read_all(t.base / "outside.bmp"), "0123");
+  EXPECT_EQ(t.patcher.success, 3);
+  EXPECT_EQ(t.patcher.fail, 1);  // the link
+
+  d.said.clear();
+  fs::create_directories(t.root / "empty" / "inner");
+  EXPECT_FALSE(t.p().patch_after_asking(t.r() + "/empty", d));
+  EXPECT_EQ(d.said, std::vector<std::string>{"information: There are no bitmaps (*.bmp) under '" + t.r() +
+                                             "/empty': nothing was written."});
+}
+
+// A name with a line break (or another control character) stays one line
+// of the log and of log.txt.
+TEST(BmpPatcher, ControlCharactersInNamesAreEscapedInTheLog) {
+  Trees t;
+  write_all(t.root / "two\nlines.bmp", "x");
+  write_all(t.root / "tab\there\x01.bmp", "x");
+  write_all(t.root / "back\\slash.bmp", "x");
+  ASSERT_TRUE(t.run());
+  std::vector<std::string> log = t.patcher.log;
+  std::sort(log.begin(), log.end());
+  const std::string s = "SUCCESS!... " + t.r() + "/";
+  EXPECT_EQ(log, (std::vector<std::string>{s + "back\\\\slash.bmp", s + "tab\\there\\x01.bmp", s + "two\\nlines.bmp"}));
+  EXPECT_EQ(read_all(t.root / "two\nlines.bmp"), t.patch);
+  RecordingDialogs d;
+  ASSERT_TRUE(t.p().save_log(d));
+  const std::string saved = read_all(t.app / "log.txt");
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 3);
+  EXPECT_EQ(log_text("a\rb\x7f"), "a\\rb\\x7F");
+}
+
+// A Patch.dat over 1 GiB is refused with its own message (the file is
+// sparse: no gigabyte is written to the disk).
+TEST(BmpPatcher, PatchDatOverOneGibibyteIsRefusedAsTooLarge) {
+  Trees t;
+  write_all(t.root / "a.bmp", "keep");
+  fs::resize_file(t.app / "Patch.dat", kPatchDatMaxBytes + 1);
+  const std::string message =
+      "information: Patch.dat is too large (1073741825 bytes): the patcher copies at most 1073741824 bytes (1 GiB).";
+  AskingDialogs d;
+  d.tree = t.r();
+  EXPECT_FALSE(t.p().patch_after_asking(t.r(), d));
+  EXPECT_FALSE(t.p().patch(t.r(), d));
+  EXPECT_EQ(d.said, (std::vector<std::string>{message, message}));
+  EXPECT_EQ(read_all(t.root / "a.bmp"), "keep");
+}
+
+// The command line: a relative ROOT is taken from the working folder; the
+// root of a file system and a missing folder are bad arguments. The copy of
+// the program used for the refusals has no Patch.dat beside it, so nothing
+// could be written even if a refusal failed.
+TEST(BmpPatcher, CommandLineResolvesRelativeRootsAndRefusesAFileSystemRoot) {
+  Trees t;
+  write_all(t.root / "sub" / "a.bmp", "x");
+  const auto [rc, out] = run_cli_copy(t.app, "root/sub", t.base);
+  EXPECT_EQ(rc, 0) << out;
+  EXPECT_EQ(out, "SUCCESS!... " + t.r() + "/sub/a.bmp\nsuccess: 1 fail: 0\n");
+
+  const fs::path bare = t.base / "bare";
+  fs::create_directory_symlink("/", t.base / "slash");
+  for (const std::string& arg : {std::string("/"), (t.base / "slash").string(), std::string("nowhere")}) {
+    const auto [code, text] = run_cli_copy(bare, arg, t.base);
+    EXPECT_EQ(code, 2) << arg << ": " << text;
+    const std::string shown = arg == "nowhere" ? "The folder '" + (t.base / "nowhere").string() + "' does not exist."
+                                               : "'" + arg + "' is the root of a file system.";
+    EXPECT_NE(text.find(shown), std::string::npos) << text;
+    EXPECT_EQ(text.find("SUCCESS"), std::string::npos) << text;
+  }
 }
