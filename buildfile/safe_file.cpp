@@ -129,6 +129,9 @@ void write_file_atomically(const fs::path& path, std::string_view bytes, const A
   if (replacing && S_ISDIR(old_info.st_mode)) throw fail(reason(EISDIR));
   // The rename would replace a file that its owner made read-only: refuse
   // before anything is written, so the file stays byte for byte as it was.
+  // A file without any write bit is read-only for everyone, root included
+  // (whom the access check always lets through), as editors treat it.
+  if (replacing && (old_info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throw fail(reason(EACCES));
   if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) throw fail(reason(errno));
 
   // 1. Create the temporary file exclusively.
@@ -150,6 +153,12 @@ void write_file_atomically(const fs::path& path, std::string_view bytes, const A
   };
 
   try {
+    // The replaced file's owner and group stay (a save by root does not
+    // take the file over). Where the system does not allow that to a user,
+    // the new file is the user's, as any file the user writes.
+    if (replacing && (old_info.st_uid != ::geteuid() || old_info.st_gid != ::getegid()) &&
+        ::fchown(file.get(), old_info.st_uid, old_info.st_gid) != 0 && errno != EPERM)
+      throw fail("cannot set the owner of " + quoted(temporary) + ": " + reason(errno));
     if (replacing && ::fchmod(file.get(), old_info.st_mode & 07777) != 0)
       throw fail("cannot set the permissions of " + quoted(temporary) + ": " + reason(errno));
 

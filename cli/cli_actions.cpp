@@ -17,6 +17,10 @@ std::string action_problem(bool set, const std::string& argument) {
 
 }  // namespace
 
+CLI::Option* add_build_option(CLI::App* cmd, std::optional<std::string>& build) {
+  return cmd->add_option("build", build, "Build file loaded as \"Load Character\" would")->check(CLI::ExistingFile);
+}
+
 CLI::Validator action_check(bool set) {
   return CLI::Validator([set](std::string& v) { return action_problem(set, v); }, "");
 }

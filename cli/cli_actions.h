@@ -34,6 +34,11 @@ struct GivenAction {
   UserAction action;
 };
 
+// The BUILD.brk argument of a command that enters a character: a file that
+// does not exist (or a folder) is a bad argument, named with the file, so
+// that a typo never passes as an empty build.
+CLI::Option* add_build_option(CLI::App* cmd, std::optional<std::string>& build);
+
 // Checks the argument of --set (true) or --click (false): a bad one fails
 // the parse with a message naming what is wrong.
 CLI::Validator action_check(bool set);

@@ -60,7 +60,7 @@ int run_delta(const CLI::App& cmd, const DeltaArgs& a, const CLI::Option* set) {
 void add_delta_command(CLI::App& program, CommandContext& context) {
   CLI::App* cmd = program.add_subcommand("delta", "Print what the last change or click would change");
   auto a = std::make_shared<DeltaArgs>();
-  cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  add_build_option(cmd, a->build);
   cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
       ->check(CLI::IsMember({"point", "comma"}));
   CLI::Option* set = add_action_options(cmd, a->sets, a->clicks);

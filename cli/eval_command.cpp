@@ -98,7 +98,7 @@ void add_eval_command(CLI::App& program, CommandContext& context) {
   auto a = std::make_shared<EvalArgs>();
   cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
       ->check(CLI::IsMember({"point", "comma"}));
-  CLI::Option* build = cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  CLI::Option* build = add_build_option(cmd, a->build);
   cmd->add_option("--code", a->code, "Build code loaded as \"Paste Build Code\" would")
       ->type_name("CODE")
       ->excludes(build)

@@ -59,7 +59,7 @@ void add_explain_command(CLI::App& program, CommandContext& context) {
   cmd->add_option("name", a->name, "The result: a result label's name, NAME.min / NAME.max for a range")
       ->required()
       ->check(CLI::Validator([](std::string& v) { return name_problem(v); }, "NAME"));
-  cmd->add_option("build", a->build, "Build file loaded as \"Load Character\" would");
+  add_build_option(cmd, a->build);
   cmd->add_option("--locale", a->locale, "Decimal separator of the number texts")
       ->check(CLI::IsMember({"point", "comma"}));
   CLI::Option* set = add_action_options(cmd, a->sets, a->clicks);

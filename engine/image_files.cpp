@@ -1,5 +1,8 @@
 #include "engine/image_files.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <mutex>
 #include <system_error>
@@ -83,8 +86,14 @@ bool image_exists(const std::string& app_dir, const std::string& name) {
   return !find_file_nocase((fs::path(app_dir) / "images").string(), name).empty();
 }
 
-FolderIndex::FolderIndex(const std::string& folder) : names_(list_folder(folder)) {}
+FolderIndex::FolderIndex(const std::string& folder) : folder_(folder), names_(list_folder(folder)) {}
 
-bool FolderIndex::contains_nocase(const std::string& name) const { return names_.count(lowered(name)) != 0; }
+bool FolderIndex::contains_nocase(const std::string& name) const {
+  const auto hit = names_.find(lowered(name));
+  if (hit == names_.end()) return false;
+  const std::string path = (fs::path(folder_.empty() ? "." : folder_) / hit->second).string();
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
 
 }  // namespace brennick

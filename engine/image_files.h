@@ -24,10 +24,13 @@ std::string find_file_nocase(const std::string& folder, const std::string& name)
 class FolderIndex {
  public:
   explicit FolderIndex(const std::string& folder);
-  // True when the folder holds `name` (or a name differing only in letter case).
+  // True when the folder holds `name` (or a name differing only in letter
+  // case) as a file that can be read: a regular file, or a link to one. A
+  // folder, a dangling link or a file without read access does not count.
   bool contains_nocase(const std::string& name) const;
 
  private:
+  std::string folder_;
   std::unordered_map<std::string, std::string> names_;  // lower case -> as on disk
 };
 

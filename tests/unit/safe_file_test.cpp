@@ -261,6 +261,39 @@ TEST_F(SafeFileTest, ReadOnlyTargetIsRefusedAndStaysByteForByte) {
   EXPECT_EQ(info.st_mode & 07777, 0444u);
 }
 
+// As the user running the tests (root in CI, whom the access check always
+// lets through): a file without any write bit is refused, and a file that
+// is replaced keeps its owner and group.
+TEST_F(SafeFileTest, NoWriteBitRefusesEveryoneAndAReplacedFileKeepsItsOwner) {
+  const bool root = ::geteuid() == 0;
+  const uid_t uid = root ? 65534 : ::geteuid();
+  const gid_t gid = root ? 65534 : ::getegid();
+  const auto readonly = dir_ / "theirs_readonly.brk", writable = dir_ / "theirs.brk";
+  put(readonly, kOld);
+  put(writable, kOld);
+  ASSERT_EQ(::chown(readonly.c_str(), uid, gid), 0);
+  ASSERT_EQ(::chown(writable.c_str(), uid, gid), 0);
+  ASSERT_EQ(::chmod(readonly.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(writable.c_str(), 0664), 0);
+  try {
+    write_file_atomically(readonly, kNew);
+    ADD_FAILURE() << "the read-only file was replaced";
+  } catch (const FileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot write '" + readonly.string() + "': " + std::strerror(EACCES));
+  }
+  EXPECT_EQ(slurp(readonly), kOld);
+  write_file_atomically(writable, kNew);
+  EXPECT_EQ(slurp(writable), kNew);
+  struct stat info {};
+  ASSERT_EQ(::stat(writable.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, uid);
+  EXPECT_EQ(info.st_gid, gid);
+  EXPECT_EQ(info.st_mode & 07777, 0664u);
+  ASSERT_EQ(::stat(readonly.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, uid);
+  EXPECT_EQ(entries(dir_), 2u);
+}
+
 TEST_F(SafeFileTest, NormalSaveKeepsTheFileMode) {
   const auto path = dir_ / "mode.brk";
   put(path, kOld);

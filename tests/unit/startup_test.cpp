@@ -1,6 +1,9 @@
 // The resource check and the start-up sheet.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -96,5 +99,37 @@ TEST(Startup, PicturesInAnotherCaseFollowTheFolder) {
   EXPECT_TRUE(image_exists(app, "sheltom_3.bmp"));
   EXPECT_EQ(find_file_nocase(app, "PATCH.DAT"), (dir / "patch.dat").string());
   EXPECT_EQ(find_file_nocase(app, "patch.da"), "");
+  fs::remove_all(dir);
+}
+
+// Only a file that can be read counts as present: a folder or a dangling
+// link named like a required file is missing (a link to a file is fine).
+TEST(Startup, OnlyReadableFilesCountAsPresent) {
+  const fs::path dir = complete_app_dir("kinds");
+  const fs::path images = dir / "images";
+  fs::remove(images / "Axe_01.bmp");
+  fs::create_directory(images / "Axe_01.bmp");
+  fs::remove(images / "Sword_20.bmp");
+  fs::create_symlink(images / "gone.bmp", images / "Sword_20.bmp");
+  fs::rename(images / "Ring_01.bmp", dir / "ring.bmp");
+  fs::create_symlink(dir / "ring.bmp", images / "Ring_01.bmp");
+  fs::remove(dir / "patch.dat");
+  fs::create_directory(dir / "Patch.dat");
+  std::vector<std::string> expected = {"File not found: \\images\\Axe_01.bmp", "File not found: \\images\\Sword_20.bmp",
+                                       "File not found: patch.dat"};
+  if (::geteuid() != 0) {  // root reads every file
+    fs::permissions(images / "on.bmp", fs::perms::none);
+    expected.insert(expected.begin() + 2, "File not found: \\images\\on.bmp");
+  }
+  CalcState state;
+  state.app_dir = dir.string();
+  Log log;
+  CheckFiles(state, &log);
+  EXPECT_EQ(state.files_missing, 1);
+  std::vector<std::string> logged;
+  for (const auto& l : log.lines) logged.push_back(l[0]);
+  std::sort(expected.begin(), expected.end());
+  std::sort(logged.begin(), logged.end());
+  EXPECT_EQ(logged, expected);
   fs::remove_all(dir);
 }
