@@ -41,9 +41,16 @@ void add_build_code_commands(MainWindow& window) {
 
 void copy_build_code(MainWindow& window) {
   Planner& calc = window.calculator();
-  QGuiApplication::clipboard()->setText(QString::fromStdString(build_code_of_sheet(calc)));
-  calc.sheet.status_panel0 = "Build code copied to the clipboard";
+  const std::string code = build_code_of_sheet(calc);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(code));
+  // In panel 1, where messages stay until the next change (panel 0 follows
+  // the pointer's hints).
+  calc.sheet.status_panel1 = build_code_copied_text(code);
   window.refresh();
+}
+
+std::string build_code_copied_text(const std::string& code) {
+  return "Build code copied (" + std::to_string(code.size()) + " characters)";
 }
 
 void paste_build_code(MainWindow& window) {

@@ -7,6 +7,8 @@
 // their menu usable when the sheet shows it disabled.
 #pragma once
 
+#include <string>
+
 namespace brennick {
 
 class MainWindow;
@@ -17,5 +19,8 @@ void add_build_code_commands(MainWindow& window);
 // The commands themselves, as the menu items run them.
 void copy_build_code(MainWindow& window);
 void paste_build_code(MainWindow& window);
+
+// What status-bar panel 1 says after a copy: "Build code copied (N characters)".
+std::string build_code_copied_text(const std::string& code);
 
 }  // namespace brennick

@@ -22,6 +22,16 @@ class LazyWindow : public QWidget {
   // The window's fixed size: `client` now, and once the contents are made,
   // as much more as their layout asks for.
   void set_client_size(QSize client);
+  // The window's size made again from its contents' layout at the zoom in
+  // force (after a part of it was shown or hidden, and after a zoom), and
+  // kept on the screen.
+  void refit();
+
+  // The widget the contents are made on (build_contents puts its layout or
+  // its hand-placed widgets there; widgets made on the window itself are
+  // moved onto it). It fills the window inside a scroll area, which scrolls
+  // when the screen is smaller than the window.
+  QWidget* page() const;
 
   // Everything of the window's layout that waits for it to be shown or
   // zoomed; apply_zoom calls it before it takes the built sizes.
@@ -34,7 +44,10 @@ class LazyWindow : public QWidget {
   virtual void build_contents() = 0;
 
  private:
+  void set_full_size(QSize full);
+
   mutable bool built_ = false;
+  QWidget* page_ = nullptr;
   QSize client_;  // empty: no fixed size
 };
 

@@ -44,6 +44,7 @@
 #include "ui/picture_box.h"
 #include "ui/popup_menus.h"
 #include "ui/app_settings.h"
+#include "ui/lazy_window.h"
 #include "ui/zoom.h"
 
 namespace brennick {
@@ -199,8 +200,7 @@ MainWindow::MainWindow(Planner& calc, QWidget* parent)
   refresh_all();  // the texts the captions are measured with
   choose_font(fonts);
   fit_report_boxes();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
-  adjustSize();
+  fit_to_screen();
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   // The zoom chosen last time, once the window has its designed sizes.
   if (const int stored = valid_zoom(stored_zoom()); stored != 100) set_zoom(stored);
@@ -219,7 +219,10 @@ void MainWindow::build() {
   central_ = new QWidget(this);
   central_->setObjectName(QStringLiteral("MainForm_client"));
   central_->setFixedSize(layout::kClientWidth, layout::kClientHeight - layout::kStatusBarHeight);
-  setCentralWidget(central_);
+  // The client area scrolls where the screen is smaller than the window.
+  auto* scroll = new FitScrollArea(central_, this);
+  scroll->setObjectName(QStringLiteral("MainForm_scroll"));
+  setCentralWidget(scroll);
   widgets_[static_cast<std::size_t>(C::MainForm)] = this;
   for (Ctl id : all_controls())
     if (id != C::MainForm) build_control(id);
@@ -641,16 +644,14 @@ void MainWindow::refresh() {
   }
   if (sheet.status_panel1 != shown_panel1_) {
     shown_panel1_ = sheet.status_panel1;
-    panel1_->setText(qs(shown_panel1_));
-    panel1_->setToolTip(qs(shown_panel1_));
+    fit_status_panels();
   }
 }
 
 void MainWindow::apply(Ctl id) {
   const Control& c = calc_.sheet[id];
   if (id == C::MainForm) {
-    const QString title = qs(c.text);
-    setWindowTitle(history_.modified() ? title + QStringLiteral(" *") : title);
+    setWindowTitle(window_title());
     return;
   }
   const Binders::Binder& binder = Binders::of(id);
@@ -777,6 +778,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip:
       if (show_core_tooltip(w, static_cast<QHelpEvent*>(event))) return true;
       break;
+    case QEvent::ShortcutOverride: {
+      // Undo and redo are the build's wherever the focus is: a box's own
+      // text undo does not take their keys.
+      const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+      for (QAction* a : {undo_, redo_})
+        if (a && a->shortcuts().contains(pressed)) {
+          event->ignore();
+          return true;
+        }
+      break;
+    }
     case QEvent::Enter:
       show_hint_of(w);
       break;
@@ -803,7 +815,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // --- status bar, secondary windows, checks ------------------------------------
 
-QString MainWindow::status_text(int panel) const { return panel == 0 ? panel0_->text() : panel1_->text(); }
+QString MainWindow::status_text(int panel) const {
+  return panel == 0 ? panel0_->text() : QString::fromStdString(shown_panel1_);
+}
+
+// Panel 1 holds "OK" or the last message, which must be readable: when it
+// is longer than the panel, panel 0 (the hints) gives up room, down to a
+// quarter of the bar; a message longer than that is shortened in the
+// middle, whole in the panel's tooltip.
+void MainWindow::fit_status_panels() {
+  const QString text = QString::fromStdString(shown_panel1_);
+  const double f = zoom_ / 100.0;
+  const int bar = static_cast<int>(std::lround(layout::kClientWidth * f));
+  const int designed0 = static_cast<int>(std::lround(layout::kStatusPanel0Width * f));
+  const QFontMetrics metrics(panel1_->font());
+  const int chrome = 2 * panel1_->frameWidth() + 2 * panel1_->margin() + metrics.averageCharWidth() + 8;
+  const int need = metrics.horizontalAdvance(text) + chrome;
+  const int width0 = std::clamp(bar - need, bar / 4, designed0);
+  if (panel0_->width() != width0 || panel0_->minimumWidth() != width0) panel0_->setFixedWidth(width0);
+  const int room = bar - width0 - chrome;
+  const QString shown = metrics.horizontalAdvance(text) <= room ? text : metrics.elidedText(text, Qt::ElideMiddle, room);
+  if (panel1_->text() != shown) panel1_->setText(shown);
+  panel1_->setToolTip(text);
+}
 
 void MainWindow::create_secondary_windows() {
   if (windows_created_) return;
@@ -811,9 +845,33 @@ void MainWindow::create_secondary_windows() {
   for (WindowId window : all_secondary_windows())
     windows_[static_cast<std::size_t>(window)] = create_secondary_window(window, calc_, this);
   follow_main_window_class(calc_, windows_, this);
-  if (zoom_ != 100)
+  if (zoom_ != 100) {
+    // Started at a stored zoom: the windows are made at the designed size
+    // first, then zoomed like the main window.
+    set_style_zoom(100);
+    finish_window_layouts();
+    set_style_zoom(zoom_);
     for (QWidget* w : windows_)
       if (w) apply_zoom(w, zoom_);
+  }
+}
+
+void MainWindow::fit_to_screen() {
+  if (QLayout* l = layout()) {
+    // The hint of the sizes in force, not of the last zoom.
+    if (QWidget* client = centralWidget()) client->updateGeometry();
+    l->invalidate();
+    keep_on_screen(this, l->totalSizeHint());
+    // Laid out at once, shown or not: the client area has its size now.
+    l->invalidate();
+    l->activate();
+  }
+}
+
+void MainWindow::finish_window_layouts() {
+  remember_built_sizes(this);
+  for (QWidget* w : windows_)
+    if (w) remember_built_sizes(w);
 }
 
 QWidget* MainWindow::secondary_window(WindowId window) const {

@@ -84,6 +84,9 @@ class MainWindow : public QMainWindow {
 
   // Texts of the two status-bar panels.
   QString status_text(int panel) const;
+  // The window's title: the build's file and modified mark, then the
+  // program's name once.
+  QString window_title() const;
 
   // Controls and captions whose text does not fit the space the window
   // gives it with the current font (empty when everything fits).
@@ -121,6 +124,7 @@ class MainWindow : public QMainWindow {
   void build_control(Ctl id);
   void build_captions();
   void build_status_bar();
+  void fit_status_panels();
   // The window's font: the first of `font_candidates()` whose captions all
   // fit; the window already has the first when its controls are built.
   static QList<QFont> font_candidates();
@@ -136,6 +140,11 @@ class MainWindow : public QMainWindow {
   void leave_box(Ctl id);
   QWidget* container(Ctl id) const;
   void build_comforts();
+  // Lays out every secondary window that waits for its first need.
+  void finish_window_layouts();
+  // The window at its full size, or as large as its screen allows (the
+  // client area then scrolls), and on the screen.
+  void fit_to_screen();
   void update_comforts();
   void remember_file(const QString& path);
   void load_or_save(Ctl command);

@@ -32,6 +32,7 @@ class RememberingDialogs : public Dialogs {
   void information(const std::string& text) override { real.information(text); }
   Answer error_ok(const std::string& text) override { return real.error_ok(text); }
   Answer warning_yes_no_abort(const std::string& text) override { return real.warning_yes_no_abort(text); }
+  Answer question_yes_no(const std::string& text) override { return real.question_yes_no(text); }
   std::optional<std::string> open_file(const std::string& title, const std::string& filter) override {
     chosen = real.open_file(title, filter);
     return chosen;
@@ -137,11 +138,16 @@ void MainWindow::set_zoom(int percent) {
   for (QAction* a : zoom_actions_)
     if (a->objectName() == QStringLiteral("zoom_%1").arg(percent)) a->setChecked(true);
   if (percent != zoom_) {
+    // Every window makes what it makes when first needed before the style
+    // changes, so it is made at its designed size whichever zooms come.
+    finish_window_layouts();
     zoom_ = percent;
     set_style_zoom(zoom_);
     apply_zoom(this, zoom_);
+    fit_to_screen();
     for (QWidget* w : windows_)
       if (w) apply_zoom(w, zoom_);
+    fit_status_panels();
   }
   store_zoom(zoom_);
 }
@@ -156,12 +162,22 @@ QAction* MainWindow::comfort_action(const QString& name) const {
   return nullptr;
 }
 
+// The program's name once, after the build's file and its modified mark:
+// "knight.brk * — Brennick v0.2.1 beta". A title that ends with the
+// program's name gets no second one from the window system.
+QString MainWindow::window_title() const {
+  const QString caption = QString::fromStdString(calc_.sheet.text(Ctl::MainForm));
+  const bool modified = history_.modified();
+  if (current_file_.isEmpty() && !modified) return caption;
+  const QString name = current_file_.isEmpty() ? QStringLiteral("Unsaved build") : QFileInfo(current_file_).fileName();
+  return name + (modified ? QStringLiteral(" *") : QString()) + QStringLiteral(" \u2014 ") + caption;
+}
+
 void MainWindow::update_comforts() {
   if (!undo_) return;
   undo_->setEnabled(history_.can_undo());
   redo_->setEnabled(history_.can_redo());
-  const QString title = QString::fromStdString(calc_.sheet.text(Ctl::MainForm));
-  setWindowTitle(history_.modified() ? title + QStringLiteral(" *") : title);
+  setWindowTitle(window_title());
   for (std::size_t i = 0; i < recent_actions_.size(); ++i) {
     QAction* a = recent_actions_[i];
     const bool listed = i < static_cast<std::size_t>(recent_.size());

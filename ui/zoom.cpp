@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -33,6 +34,7 @@ namespace brennick {
 namespace {
 
 constexpr char kBase[] = "brennick_zoom_base";  // the widget's sizes as built
+constexpr char kFull[] = "brennick_full_size";  // a window's size before keep_on_screen
 
 double g_style_factor = 1.0;
 
@@ -153,12 +155,23 @@ class ZoomStyle : public QProxyStyle {
   double f_;
 };
 
+// The page of a scroll area: placed by the area, not by hand.
+bool scrolled_page(const QWidget* w) {
+  const QWidget* viewport = w->parentWidget();
+  const auto* area = viewport ? qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) : nullptr;
+  return area && area->viewport() == viewport;
+}
+
 Base base_of(QWidget* w) {
   Base b;
   b.geometry = w->geometry();
-  b.placed = !w->isWindow() && !in_layout(w->parentWidget() ? w->parentWidget()->layout() : nullptr, w);
+  b.placed = !w->isWindow() && !scrolled_page(w) &&
+             !in_layout(w->parentWidget() ? w->parentWidget()->layout() : nullptr, w);
   b.min = w->minimumSize();
   b.max = w->maximumSize();
+  // A window made smaller to fit its screen was built at its full size.
+  if (const QSize full = w->property(kFull).toSize(); w->isWindow() && full.isValid() && b.min == b.max)
+    b.min = b.max = full;
   b.font = w->font();
   b.own_font = w->isWindow() || w->testAttribute(Qt::WA_SetFont);
   // A window showing the application's font was built with it unzoomed,
@@ -368,14 +381,21 @@ void set_style_zoom(int percent) {
   QToolTip::setFont(scaled(designed.tooltip, f));
 }
 
-void apply_zoom(QWidget* window, int percent) {
-  const double f = valid_zoom(percent) / 100.0;
+void remember_built_sizes(QWidget* window) {
   if (auto* lazy = dynamic_cast<LazyWindow*>(window)) lazy->finish_layout();
   QList<QWidget*> widgets{window};
   widgets += window->findChildren<QWidget*>();
   // What each widget was built with, taken once, before anything is scaled.
   for (QWidget* w : widgets)
     if (!w->property(kBase).isValid()) w->setProperty(kBase, QVariant::fromValue(base_of(w)));
+}
+
+void apply_zoom(QWidget* window, int percent) {
+  const double f = valid_zoom(percent) / 100.0;
+  if (auto* lazy = dynamic_cast<LazyWindow*>(window)) lazy->finish_layout();
+  remember_built_sizes(window);
+  QList<QWidget*> widgets{window};
+  widgets += window->findChildren<QWidget*>();
 
   for (QWidget* w : widgets) {
     const Base b = w->property(kBase).value<Base>();
@@ -406,6 +426,45 @@ void apply_zoom(QWidget* window, int percent) {
   }
   if (window->layout()) window->layout()->activate();
   window->adjustSize();
+  if (auto* lazy = dynamic_cast<LazyWindow*>(window)) {
+    lazy->refit();
+  } else if (window->minimumSize() == window->maximumSize()) {
+    keep_on_screen(window, window->minimumSize());
+  }
+}
+
+QSize full_window_size(const QWidget* window) { return window->property(kFull).toSize(); }
+
+void keep_on_screen(QWidget* window, QSize full) {
+  const QScreen* screen = window->screen();
+  if (!screen || full.isEmpty()) return;
+  window->setProperty(kFull, full);
+  const QRect area = screen->availableGeometry();
+  // The frame the window system adds (known once the window was shown).
+  const QRect frame = window->frameGeometry(), inner = window->geometry();
+  const QSize decoration = window->isVisible() ? frame.size() - inner.size() : QSize(0, 0);
+  const QSize fitted = full.boundedTo(area.size() - decoration);
+  if (window->minimumSize() != fitted || window->maximumSize() != fitted) window->setFixedSize(fitted);
+  if (!window->isVisible() && !window->testAttribute(Qt::WA_Moved)) return;
+  // Back on the screen: the frame's top left inside the area, and as much
+  // of the rest as fits.
+  const QSize outer = fitted + decoration;
+  QPoint at = window->isVisible() ? frame.topLeft() : window->pos();
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+  if (at != (window->isVisible() ? frame.topLeft() : window->pos())) window->move(at);
+}
+
+FitScrollArea::FitScrollArea(QWidget* page, QWidget* parent) : QScrollArea(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(true);
+  setWidget(page);
+}
+
+QSize FitScrollArea::sizeHint() const {
+  const QWidget* page = widget();
+  if (!page) return QScrollArea::sizeHint();
+  return page->minimumSize().expandedTo(page->sizeHint()).expandedTo(page->minimumSizeHint());
 }
 
 }  // namespace brennick

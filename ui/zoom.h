@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QScrollArea>
 #include <QImage>
 #include <QSize>
 #include <array>
@@ -31,10 +32,36 @@ int zoom_in(int percent);
 int zoom_out(int percent);
 int valid_zoom(int percent);
 
+// Takes what `window` and everything in it were built with, once (what
+// apply_zoom scales from). Call before set_style_zoom changes the style, so
+// that lengths the style gives (default margins and spacings) are taken as
+// built.
+void remember_built_sizes(QWidget* window);
+
 // Scales `window` (a top-level window) to `percent` of its built size. A
 // LazyWindow (ui/lazy_window.h) finishes its layout first: what it lays out
 // is part of the built size the zoom scales.
 void apply_zoom(QWidget* window, int percent);
+
+// Keeps a top-level window within the available area of its screen: a
+// window larger than that area is made as large as the area (its contents
+// scroll: see FitScrollArea) and one that reaches beyond it is moved back.
+// `full` is the window's size as designed and zoomed. apply_zoom calls it
+// for the window it zooms; windows call it before they show.
+void keep_on_screen(QWidget* window, QSize full);
+// The full size keep_on_screen was last given for the window (invalid when
+// it never was).
+QSize full_window_size(const QWidget* window);
+
+// The scroll area that fills a window and holds its page of contents: it
+// asks for room for the whole page, without scroll bars or frame, and shows
+// scroll bars only when its window is smaller than the page.
+class FitScrollArea : public QScrollArea {
+ public:
+  explicit FitScrollArea(QWidget* page, QWidget* parent);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return {0, 0}; }
+};
 
 // What the style draws itself follows the zoom of every window: check-box
 // and radio indicators, spin-box buttons, tab spacing, scroll bars, menu

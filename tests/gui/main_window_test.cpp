@@ -281,6 +281,7 @@ class MainWindowTest : public QObject {
     const QString code = QGuiApplication::clipboard()->text();
     QVERIFY(code.startsWith(QStringLiteral("BRK-")));
     QCOMPARE(q(build_code_of_sheet(calc())), code);
+    QCOMPARE(w().status_text(1), QStringLiteral("Build code copied (%1 characters)").arg(code.size()));
 
     // A damaged code: message in panel 1, the sheet as it was.
     calc().user_set_text(Ctl::stat_level, "12");
@@ -301,6 +302,60 @@ class MainWindowTest : public QObject {
     w().undo();
     QCOMPARE(calc().sheet.value(Ctl::stat_level), 12);
     QCOMPARE(static_cast<QSpinBox*>(w().widget(Ctl::stat_level))->value(), 12);
+  }
+
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z undo and redo the build wherever the
+  // focus is, also in the box just typed into.
+  void undo_keys_work_while_a_box_has_the_focus() {
+    show_and_activate();
+    auto* spirit = static_cast<QSpinBox*>(w().widget(Ctl::stat_spirit));
+    const int before = calc().sheet.value(Ctl::stat_spirit);
+    spirit->setFocus();
+    spirit->selectAll();
+    QTest::keyClicks(spirit, QStringLiteral("20"));
+    QTest::keyClick(spirit, Qt::Key_Tab);
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), 20);
+    QWidget* box = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QAbstractSpinBox*>(box) || qobject_cast<QLineEdit*>(box));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), before);
+    QCOMPARE(spirit->value(), before);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), 20);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), 20);
+    // Still in the box typed into: the typing is the step undone.
+    spirit->setFocus();
+    spirit->selectAll();
+    QTest::keyClicks(spirit, QStringLiteral("33"));
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), 33);
+    QTest::keyClick(spirit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(calc().sheet.value(Ctl::stat_spirit), 20);
+    QCOMPARE(spirit->value(), 20);
+  }
+
+  // The program's name stands once in the title, after the modified mark;
+  // a long message in panel 1 is shown whole.
+  void title_and_long_status_messages() {
+    QCOMPARE(w().windowTitle(), QStringLiteral("Brennick v0.2.1 beta"));
+    calc().user_set_text(Ctl::stat_level, "5");
+    w().history().record(calc(), [&] { calc().user_set_text(Ctl::stat_level, "6"); });
+    w().refresh();
+    QCOMPARE(w().window_title(), QStringLiteral("Unsaved build * \u2014 Brennick v0.2.1 beta"));
+    QCOMPARE(w().window_title().count(QStringLiteral("Brennick")), 1);
+    const QString message = QStringLiteral("Cannot write '/home/someone/builds/a rather long folder name/knight.brk': "
+                                           "Permission denied");
+    calc().sheet.status_panel1 = message.toStdString();
+    w().refresh();
+    auto* panel1 = w().findChild<QLabel*>(QStringLiteral("StatusBar1_panel1"));
+    show_and_activate();
+    QCOMPARE(panel1->text(), message);
+    QVERIFY(panel1->width() >= QFontMetrics(panel1->font()).horizontalAdvance(message));
+    QVERIFY(panel1->geometry().right() <= w().statusBar()->width());
+    calc().sheet.status_panel1 = "OK";
+    w().refresh();
+    QCOMPARE(w().findChild<QLabel*>(QStringLiteral("StatusBar1_panel0"))->width(), 653);
   }
 
   void window_size_font_and_status_bar() {

@@ -125,11 +125,23 @@ class WindowsTest : public QObject {
     QVERIFY(skills->built());
     QCOMPARE(skills->class_list()->currentIndex(), 5);
 
-    // The aging simulator takes the room its Odds panel asks for once made.
+    // The aging simulator opens with the Odds panel closed, at the room its
+    // contents ask for; "Odds >>" opens the panel and the window takes its
+    // room, "<< Odds" gives it back.
     QCOMPARE(raw(WindowId::Aging)->size(), window_info(WindowId::Aging).client);
     QWidget* aging = w().secondary_window(WindowId::Aging);
-    QCOMPARE(aging->size(), window_info(WindowId::Aging).client.expandedTo(aging->sizeHint()));
-    QVERIFY(aging->height() > window_info(WindowId::Aging).client.height());
+    const QSize designed = aging->size();
+    QVERIFY(designed.width() < 700 && designed.height() < 800);
+    auto* odds = aging->findChild<QPushButton*>(QStringLiteral("btn_odds"));
+    QVERIFY(odds);
+    QCOMPARE(odds->text(), QStringLiteral("Odds >>"));
+    QVERIFY(!aging->findChild<QWidget*>(QStringLiteral("grp_odds"))->isVisibleTo(aging));
+    odds->click();
+    QCOMPARE(odds->text(), QStringLiteral("<< Odds"));
+    QVERIFY(aging->findChild<QWidget*>(QStringLiteral("grp_odds"))->isVisibleTo(aging));
+    QVERIFY(aging->width() > designed.width() && aging->height() > designed.height());
+    odds->click();
+    QCOMPARE(aging->size(), designed);
   }
 
   void menu_shows_the_same_window_twice() {

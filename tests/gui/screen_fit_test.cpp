@@ -1,0 +1,118 @@
+// Every window on screens of small and common desktops (the test runs on
+// 1280 x 800, 1600 x 1000 and 1920 x 1080, and on the tests' large screen): at every zoom it stays within
+// the screen's available area, and where it would be larger its contents
+// scroll. A window first opened after zooms opens at the size it has on a
+// fresh start.
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <map>
+#include <memory>
+
+#include "engine/startup.h"
+#include "pipeline/planner.h"
+#include "ui/app_settings.h"
+#include "ui/main_window.h"
+#include "ui/main_window_layout.h"
+#include "ui/zoom.h"
+
+using namespace brennick;
+
+class ScreenFitTest : public QObject {
+  Q_OBJECT
+
+ private:
+  SilentDialogs dialogs_;
+  std::unique_ptr<Planner> calc_;
+  std::unique_ptr<MainWindow> window_;
+  MainWindow& w() { return *window_; }
+
+  void start(int stored = 100) {
+    window_.reset();
+    store_zoom(stored);
+    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
+    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
+    start_sheet(*calc_);
+    window_ = std::make_unique<MainWindow>(*calc_);
+    w().create_secondary_windows();
+  }
+
+  // A window's size.
+  static QStringList layout_of(QWidget* window) {
+    return {QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
+  }
+
+ private slots:
+  void init() { start(); }
+  void cleanup() {
+    if (window_) w().set_zoom(100);  // the style's zoom is the application's
+    window_.reset();
+    calc_.reset();
+    store_zoom(100);
+  }
+
+  void every_window_stays_on_the_screen_at_every_zoom() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    std::vector<QWidget*> windows{&w()};
+    for (WindowId id : all_secondary_windows()) windows.push_back(w().secondary_window(id));
+    for (int zoom : kZoomPercents) {
+      // Every window shown towards the bottom right, then zoomed: moved
+      // back on the screen by the zoom.
+      const bool change = zoom != w().zoom();
+      for (QWidget* win : windows) {
+        win->show();
+        if (change) win->move(area.center());
+      }
+      w().set_zoom(zoom);
+      for (QWidget* win : windows) {
+        const QString name = QStringLiteral("%1 at %2 %").arg(win->objectName()).arg(zoom);
+        QVERIFY2(area.contains(win->frameGeometry()), qPrintable(name));
+        auto* scroll = win->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!scroll) scroll = qobject_cast<QScrollArea*>(static_cast<QMainWindow*>(win)->centralWidget());
+        QVERIFY2(scroll && scroll->widget(), qPrintable(name));
+        const QSize full = full_window_size(win);
+        QVERIFY2(full.isValid(), qPrintable(name));
+        const QSize frame = win->frameGeometry().size() - win->geometry().size();
+        const bool too_wide = full.width() + frame.width() > area.width();
+        const bool too_high = full.height() + frame.height() > area.height();
+        // What does not fit scrolls: the page keeps its size, the bars reach it.
+        QVERIFY2(!too_wide || scroll->horizontalScrollBar()->maximum() > 0, qPrintable(name));
+        QVERIFY2(!too_high || scroll->verticalScrollBar()->maximum() > 0, qPrintable(name));
+        QVERIFY2(too_wide || too_high || win->size() == full, qPrintable(name));
+        if (win == &w()) {
+          const QSize client = w().findChild<QWidget*>(QStringLiteral("MainForm_client"))->size();
+          QCOMPARE(client, QSize(layout::kClientWidth, layout::kClientHeight - layout::kStatusBarHeight) * (zoom / 100.0));
+        }
+      }
+    }
+    for (QWidget* win : windows) win->hide();
+  }
+
+  // Zoomed in and back before a window is first opened: it opens at the
+  // size it has on a fresh start.
+  void windows_first_opened_after_zooms_open_at_their_fresh_size() {
+    std::map<WindowId, QStringList> fresh;
+    for (WindowId id : all_secondary_windows()) {
+      w().show_window(id);
+      QWidget* win = w().secondary_window(id);
+      QVERIFY(QTest::qWaitForWindowExposed(win));
+      fresh[id] = layout_of(win);
+      win->hide();
+    }
+    start();
+    w().set_zoom(125);
+    w().set_zoom(100);
+    for (WindowId id : all_secondary_windows()) {
+      w().show_window(id);
+      QWidget* win = w().secondary_window(id);
+      QVERIFY(QTest::qWaitForWindowExposed(win));
+      QCOMPARE(layout_of(win), fresh[id]);
+      win->hide();
+    }
+  }
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "screen_fit_test.moc"
