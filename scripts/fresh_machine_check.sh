@@ -56,7 +56,7 @@ done
 if [ "$(id -u)" -ne 0 ]; then
   die "needs root for debootstrap, chroot and mounts: run it as 'sudo $0' (variables through 'sudo env NAME=VALUE $0')"
 fi
-for tool in chroot mount umount mountpoint findmnt git mknod; do
+for tool in chroot mount umount mountpoint findmnt git mknod ps; do
   command -v "$tool" > /dev/null || die "'$tool' is missing on this machine"
 done
 
@@ -107,24 +107,65 @@ chroot_pids() {
   done
 }
 
-# TERM, then KILL after 5 s; ids taken one by one, each one found above.
+# The processes below one (by parent id), e.g. what debootstrap runs outside
+# the new system.
+# shellcheck disable=SC2317
+descendants() {
+  ps -e -o pid=,ppid= 2> /dev/null | awk -v top="$1" '
+    { parent[$1] = $2 }
+    END {
+      for (p in parent)
+        for (q = parent[p]; q in parent || q == top; q = parent[q])
+          if (q == top) { print p; break }
+    }'
+}
+
+# "PID:START" for each given process that still runs (a zombie has ended):
+# with its start time, an id kept for a while never names a later process that
+# got the same number.
+# shellcheck disable=SC2317
+running() {
+  local pid stat rest
+  for pid in "$@"; do
+    stat=$(cat "/proc/${pid%%:*}/stat" 2> /dev/null) || continue
+    rest=${stat##*) }  # after the command's name, which may hold spaces
+    # shellcheck disable=SC2086  # the fields of /proc/PID/stat
+    set -- $rest
+    case "$1" in Z|X) continue ;; esac
+    if [[ $pid == *:* ]] && [ "${pid#*:}" != "${20}" ]; then continue; fi
+    printf '%s:%s ' "${pid%%:*}" "${20}"
+  done
+}
+
+# Ends what this check started and left running: the background step with all
+# below it, and everything inside the new system, each by its id as found
+# above. TERM first; after 5 s the step is stopped (so that it starts nothing
+# new) and all are sent KILL. Ids once found are kept: the orphans of an ended
+# process are no longer found below the step.
 # shellcheck disable=SC2317
 stop_processes() {
-  local sig tries pids
-  for sig in TERM KILL; do
-    pids=$(chroot_pids)
-    if [ -n "$CHILD" ] && kill -0 "$CHILD" 2> /dev/null; then pids="$pids $CHILD"; fi
-    [ -n "${pids// /}" ] || return 0
-    # shellcheck disable=SC2086  # a list of ids
-    kill -s "$sig" $pids 2> /dev/null
-    for tries in 1 2 3 4 5 6 7 8 9 10; do
-      sleep 0.5
-      pids=$(chroot_pids)
-      if [ -n "$CHILD" ] && kill -0 "$CHILD" 2> /dev/null; then pids="$pids $CHILD"; fi
-      [ -n "${pids// /}" ] || return 0
-      : "$tries"
+  local round procs p known="" termed=" "
+  for round in $(seq 1 20); do
+    if [ "$round" -eq 11 ] && [ -n "$CHILD" ]; then kill -s STOP "$CHILD" 2> /dev/null; fi
+    if [ -n "$CHILD" ]; then
+      # shellcheck disable=SC2046  # a list of ids
+      known+=$(running "$CHILD" $(descendants "$CHILD"))
+    fi
+    # shellcheck disable=SC2086,SC2046  # lists of ids
+    procs=$(running $known $(chroot_pids) | tr ' ' '\n' | sort -u | tr '\n' ' ')
+    known=$procs
+    [ -n "${procs// /}" ] || return 0
+    for p in $procs; do
+      if [ "$round" -gt 10 ]; then
+        kill -s KILL "${p%%:*}" 2> /dev/null
+      elif [[ $termed != *" $p "* ]]; then
+        kill -s TERM "${p%%:*}" 2> /dev/null
+        termed+="$p "
+      fi
     done
+    sleep 0.5
   done
+  warn "processes still running after KILL: $procs"
 }
 
 # shellcheck disable=SC2317
@@ -176,7 +217,11 @@ cleanup() {
     say "kept (nothing mounted): $WORK"
   else
     say "nothing left mounted; removing $WORK"
-    rm -rf --one-file-system -- "$WORK"
+    if ! rm -rf --one-file-system -- "$WORK" 2> /dev/null; then
+      # Something still wrote there: once more after ending it.
+      stop_processes
+      [ -n "$(mounts_below)" ] || rm -rf --one-file-system -- "$WORK"
+    fi
     if [ -e "$WORK" ]; then warn "could not remove $WORK entirely"; fi
   fi
   exit "$rc"

@@ -181,9 +181,7 @@ std::string log_text(const std::string& path) {
   out.reserve(path.size());
   for (const char ch : path) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c == '\\') {
-      out += "\\\\";
-    } else if (c == '\n') {
+    if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";

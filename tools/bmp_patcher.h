@@ -50,9 +50,9 @@ std::string patch_folder_problem(const std::string& folder);
 // (no link followed): what a run would write.
 int count_matching_files(const std::string& folder, const std::string& mask);
 
-// A path or file name as the log shows it: a line break, another control
-// character or a backslash in it is written as an escape (\n, \r, \t,
-// \xHH, \\), so that each file stays one line.
+// A path or file name as the log and the messages show it: a line break
+// or another control character in it is written as an escape (\n, \r, \t,
+// \xHH), so that each file stays one line.
 std::string log_text(const std::string& path);
 
 // The question asked before the first write.

@@ -1,5 +1,7 @@
 #include "ui/item_browser_window.h"
 
+#include "ui/zoom.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -45,7 +47,8 @@ art::Icon resistance_icon(int i) {
 
 ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report)
     : LazyWindow(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)) {
-  if (owner) setFont(owner->font());
+  // The main window's font as built: a zoom scales both windows alike.
+  if (owner) setFont(built_font(owner));
 }
 
 void ItemBrowserWindow::build_contents() {

@@ -1,5 +1,6 @@
 #include "ui/lazy_window.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -21,6 +22,10 @@ void LazyWindow::ensure_built() const {
   if (built_) return;
   built_ = true;  // first, so that what the building asks of the window does not build again
   auto* self = const_cast<LazyWindow*>(this);
+  // Made in the application's font of now (the designed one: windows are
+  // made before a zoom changes it), not one the window took over when it
+  // was created at another zoom.
+  if (!testAttribute(Qt::WA_SetFont)) self->setFont(QApplication::font());
   QWidget* contents = page();
   self->build_contents();
   // What was placed on the window itself moves onto the page, where it
@@ -37,7 +42,10 @@ void LazyWindow::ensure_built() const {
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
   frame->addWidget(new FitScrollArea(contents, self));
-  if (!client_.isEmpty()) self->set_full_size(client_.expandedTo(contents->sizeHint()));
+  if (!client_.isEmpty()) {
+    self->built_full_ = client_.expandedTo(contents->sizeHint());
+    self->set_full_size(built_full_);
+  }
 }
 
 void LazyWindow::set_full_size(QSize full) {
@@ -47,16 +55,20 @@ void LazyWindow::set_full_size(QSize full) {
 
 void LazyWindow::set_client_size(QSize client) {
   client_ = client;
-  set_full_size(built_ ? client.expandedTo(page()->sizeHint()) : client);
+  if (built_) built_full_ = client.expandedTo(page()->sizeHint());
+  set_full_size(built_ ? built_full_ : client);
 }
 
 void LazyWindow::refit() {
-  if (!built_ || client_.isEmpty()) return;
+  if (!built_ || built_full_.isEmpty()) return;
   const double f = style_zoom_factor();
-  const QSize client(static_cast<int>(std::lround(client_.width() * f)),
-                     static_cast<int>(std::lround(client_.height() * f)));
-  if (QLayout* l = page_->layout()) l->activate();
-  const QSize full = client.expandedTo(page_->sizeHint());
+  QSize full(static_cast<int>(std::lround(built_full_.width() * f)),
+             static_cast<int>(std::lround(built_full_.height() * f)));
+  if (grows_with_contents()) {
+    // Its hint at the sizes in force: every layout in it forgets the last.
+    for (QLayout* l : page_->findChildren<QLayout*>()) l->invalidate();
+    full = full.expandedTo(page_->sizeHint());
+  }
   page_->setMinimumSize(full);
   keep_on_screen(this, full);
 }

@@ -22,9 +22,10 @@ class LazyWindow : public QWidget {
   // The window's fixed size: `client` now, and once the contents are made,
   // as much more as their layout asks for.
   void set_client_size(QSize client);
-  // The window's size made again from its contents' layout at the zoom in
-  // force (after a part of it was shown or hidden, and after a zoom), and
-  // kept on the screen.
+  // The window's size made again at the zoom in force (after a zoom, and
+  // after a part of it was shown or hidden): its size as built, zoomed, and
+  // as much more as its layout asks for while grows_with_contents(); kept on
+  // the screen.
   void refit();
 
   // The widget the contents are made on (build_contents puts its layout or
@@ -42,12 +43,16 @@ class LazyWindow : public QWidget {
  protected:
   // Makes the window's widgets and shows its state in them.
   virtual void build_contents() = 0;
+  // True while the window shows more than it was built with (a panel
+  // opened), so that its size follows its layout.
+  virtual bool grows_with_contents() const { return false; }
 
  private:
   void set_full_size(QSize full);
 
   mutable bool built_ = false;
   QWidget* page_ = nullptr;
+  QSize built_full_;  // the size as built, at 100 %
   QSize client_;  // empty: no fixed size
 };
 

@@ -1,5 +1,7 @@
 #include "ui/skill_info_window.h"
 
+#include "ui/zoom.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,7 +30,8 @@ constexpr int kFirstBlock = 56;
 
 SkillInfoWindow::SkillInfoWindow(Calculator& calc, QWidget* owner, std::function<void()> report)
     : LazyWindow(owner, Qt::Window), calc_(calc), report_(std::move(report)) {
-  if (owner) setFont(owner->font());
+  // The main window's font as built: a zoom scales both windows alike.
+  if (owner) setFont(built_font(owner));
 }
 
 void SkillInfoWindow::build_contents() {

@@ -246,6 +246,8 @@ void AgingWindow::build_contents() {
 
 AgingWindow::~AgingWindow() = default;
 
+bool AgingWindow::grows_with_contents() const { return odds_panel_ && !odds_panel_->isHidden(); }
+
 void AgingWindow::show_odds_panel(bool shown) {
   odds_button_->setText(shown ? QStringLiteral("<< Odds") : QStringLiteral("Odds >>"));
   odds_panel_->setVisible(shown);

@@ -54,6 +54,7 @@ class AgingWindow : public LazyWindow {
 
  protected:
   void build_contents() override;
+  bool grows_with_contents() const override;
 
  private:
   void on_age();

@@ -381,10 +381,26 @@ void set_style_zoom(int percent) {
   QToolTip::setFont(scaled(designed.tooltip, f));
 }
 
+namespace {
+
+// `window` and the widgets in it; not the secondary windows it owns (they
+// are zoomed each by itself, once their contents are made).
+QList<QWidget*> widgets_of(QWidget* window) {
+  QList<QWidget*> widgets{window};
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    bool own = true;
+    for (QWidget* up = w; up && up != window; up = up->parentWidget())
+      if (dynamic_cast<LazyWindow*>(up)) own = false;
+    if (own) widgets << w;
+  }
+  return widgets;
+}
+
+}  // namespace
+
 void remember_built_sizes(QWidget* window) {
   if (auto* lazy = dynamic_cast<LazyWindow*>(window)) lazy->finish_layout();
-  QList<QWidget*> widgets{window};
-  widgets += window->findChildren<QWidget*>();
+  const QList<QWidget*> widgets = widgets_of(window);
   // What each widget was built with, taken once, before anything is scaled.
   for (QWidget* w : widgets)
     if (!w->property(kBase).isValid()) w->setProperty(kBase, QVariant::fromValue(base_of(w)));
@@ -394,8 +410,7 @@ void apply_zoom(QWidget* window, int percent) {
   const double f = valid_zoom(percent) / 100.0;
   if (auto* lazy = dynamic_cast<LazyWindow*>(window)) lazy->finish_layout();
   remember_built_sizes(window);
-  QList<QWidget*> widgets{window};
-  widgets += window->findChildren<QWidget*>();
+  const QList<QWidget*> widgets = widgets_of(window);
 
   for (QWidget* w : widgets) {
     const Base b = w->property(kBase).value<Base>();
@@ -434,6 +449,11 @@ void apply_zoom(QWidget* window, int percent) {
 }
 
 QSize full_window_size(const QWidget* window) { return window->property(kFull).toSize(); }
+
+QFont built_font(const QWidget* widget) {
+  const QVariant base = widget->property(kBase);
+  return base.isValid() ? base.value<Base>().font : widget->font();
+}
 
 void keep_on_screen(QWidget* window, QSize full) {
   const QScreen* screen = window->screen();

@@ -11,6 +11,7 @@
 // spin-box buttons, tab spacing, small icons) scales through set_style_zoom.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QScrollArea>
 #include <QImage>
@@ -37,6 +38,9 @@ int valid_zoom(int percent);
 // that lengths the style gives (default margins and spacings) are taken as
 // built.
 void remember_built_sizes(QWidget* window);
+
+// The font `widget` was built with (its font now when no zoom took it yet).
+QFont built_font(const QWidget* widget);
 
 // Scales `window` (a top-level window) to `percent` of its built size. A
 // LazyWindow (ui/lazy_window.h) finishes its layout first: what it lays out

@@ -1,8 +1,7 @@
 // Every window on screens of small and common desktops (the test runs on
 // 1280 x 800, 1600 x 1000 and 1920 x 1080, and on the tests' large screen): at every zoom it stays within
 // the screen's available area, and where it would be larger its contents
-// scroll. A window first opened after zooms opens at the size it has on a
-// fresh start.
+// scroll. A window first opened after zooms is laid out as on a fresh start.
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,9 +38,24 @@ class ScreenFitTest : public QObject {
     w().create_secondary_windows();
   }
 
-  // A window's size.
+  // A window's size and where each of its widgets stands in it, with its
+  // minimum size and font.
   static QStringList layout_of(QWidget* window) {
-    return {QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
+    QStringList out{QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+      if (!child->isVisibleTo(window)) continue;
+      const QRect r(child->mapTo(window, QPoint(0, 0)), child->size());
+      out << QStringLiteral("%1 %2 %3,%4 %5x%6 min %7x%8 %9")
+                 .arg(child->metaObject()->className(), child->objectName())
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height())
+                 .arg(child->minimumWidth())
+                 .arg(child->minimumHeight())
+                 .arg(child->font().toString());
+    }
+    return out;
   }
 
  private slots:
@@ -87,12 +101,17 @@ class ScreenFitTest : public QObject {
         }
       }
     }
-    for (QWidget* win : windows) win->hide();
+    // Back at 100 % every window is whole again.
+    w().set_zoom(100);
+    for (QWidget* win : windows) {
+      QVERIFY2(win->size() == full_window_size(win), qPrintable(win->objectName()));
+      win->hide();
+    }
   }
 
-  // Zoomed in and back before a window is first opened: it opens at the
-  // size it has on a fresh start.
-  void windows_first_opened_after_zooms_open_at_their_fresh_size() {
+  // Zoomed in and back, or started at a stored zoom and zoomed back, before
+  // a window is first opened: it is laid out as on a fresh start.
+  void windows_first_opened_after_zooms_are_laid_out_as_on_a_fresh_start() {
     std::map<WindowId, QStringList> fresh;
     for (WindowId id : all_secondary_windows()) {
       w().show_window(id);
@@ -103,6 +122,17 @@ class ScreenFitTest : public QObject {
     }
     start();
     w().set_zoom(125);
+    w().set_zoom(100);
+    for (WindowId id : all_secondary_windows()) {
+      w().show_window(id);
+      QWidget* win = w().secondary_window(id);
+      QVERIFY(QTest::qWaitForWindowExposed(win));
+      QCOMPARE(layout_of(win), fresh[id]);
+      win->hide();
+    }
+    // Started at a stored zoom of 150 % and zoomed back: the same again.
+    start(150);
+    QCOMPARE(w().zoom(), 150);
     w().set_zoom(100);
     for (WindowId id : all_secondary_windows()) {
       w().show_window(id);

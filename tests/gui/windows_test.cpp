@@ -139,7 +139,7 @@ class WindowsTest : public QObject {
     odds->click();
     QCOMPARE(odds->text(), QStringLiteral("<< Odds"));
     QVERIFY(aging->findChild<QWidget*>(QStringLiteral("grp_odds"))->isVisibleTo(aging));
-    QVERIFY(aging->width() > designed.width() && aging->height() > designed.height());
+    QVERIFY2(aging->width() > designed.width() && aging->height() > designed.height(), qPrintable(QStringLiteral("%1x%2").arg(aging->width()).arg(aging->height())));
     odds->click();
     QCOMPARE(aging->size(), designed);
   }

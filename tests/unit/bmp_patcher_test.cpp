@@ -382,7 +382,7 @@ TEST(BmpPatcher, WindowRefusesFolderTextsThatNameNoFolderOrAWholeFileSystem) {
       {" \t ", "The folder box is empty: enter the full path of the folder whose bitmaps are to be patched."},
       {"root", "'root' is not a full path: enter the folder's full path, beginning with /."},
       {"C:\\Backup\\Harrowlight\\Veldara",
-       "'C:\\\\Backup\\\\Harrowlight\\\\Veldara' is not a full path: enter the folder's full path, beginning with /."},
+       "'C:\\Backup\\Harrowlight\\Veldara' is not a full path: enter the folder's full path, beginning with /."},
       {r + "/missing", "The folder '" + r + "/missing' does not exist."},
       {r + "/file.txt/x", "The folder '" + r + "/file.txt/x' does not exist."},
       {r + "/file.txt", "'" + r + "/file.txt' is not a folder."},
@@ -464,7 +464,7 @@ TEST(BmpPatcher, ControlCharactersInNamesAreEscapedInTheLog) {
   std::vector<std::string> log = t.patcher.log;
   std::sort(log.begin(), log.end());
   const std::string s = "SUCCESS!... " + t.r() + "/";
-  EXPECT_EQ(log, (std::vector<std::string>{s + "back\\\\slash.bmp", s + "tab\\there\\x01.bmp", s + "two\\nlines.bmp"}));
+  EXPECT_EQ(log, (std::vector<std::string>{s + "back\\slash.bmp", s + "tab\\there\\x01.bmp", s + "two\\nlines.bmp"}));
   EXPECT_EQ(read_all(t.root / "two\nlines.bmp"), t.patch);
   RecordingDialogs d;
   ASSERT_TRUE(t.p().save_log(d));
