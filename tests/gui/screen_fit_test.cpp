@@ -112,35 +112,28 @@ class ScreenFitTest : public QObject {
   // Zoomed in and back, or started at a stored zoom and zoomed back, before
   // a window is first opened: it is laid out as on a fresh start.
   void windows_first_opened_after_zooms_are_laid_out_as_on_a_fresh_start() {
-    std::map<WindowId, QStringList> fresh;
-    for (WindowId id : all_secondary_windows()) {
-      w().show_window(id);
-      QWidget* win = w().secondary_window(id);
-      QVERIFY(QTest::qWaitForWindowExposed(win));
-      fresh[id] = layout_of(win);
-      win->hide();
-    }
+    // Every secondary window opened in turn: its layout.
+    auto layouts = [this] {
+      std::map<WindowId, QStringList> out;
+      for (WindowId id : all_secondary_windows()) {
+        w().show_window(id);
+        QWidget* win = w().secondary_window(id);
+        if (!QTest::qWaitForWindowExposed(win)) out[id] << QStringLiteral("not shown");
+        out[id] += layout_of(win);
+        win->hide();
+      }
+      return out;
+    };
+    const std::map<WindowId, QStringList> fresh = layouts();
     start();
     w().set_zoom(125);
     w().set_zoom(100);
-    for (WindowId id : all_secondary_windows()) {
-      w().show_window(id);
-      QWidget* win = w().secondary_window(id);
-      QVERIFY(QTest::qWaitForWindowExposed(win));
-      QCOMPARE(layout_of(win), fresh[id]);
-      win->hide();
-    }
+    QCOMPARE(layouts(), fresh);
     // Started at a stored zoom of 150 % and zoomed back: the same again.
     start(150);
     QCOMPARE(w().zoom(), 150);
     w().set_zoom(100);
-    for (WindowId id : all_secondary_windows()) {
-      w().show_window(id);
-      QWidget* win = w().secondary_window(id);
-      QVERIFY(QTest::qWaitForWindowExposed(win));
-      QCOMPARE(layout_of(win), fresh[id]);
-      win->hide();
-    }
+    QCOMPARE(layouts(), fresh);
   }
 };
 
