@@ -336,36 +336,4 @@ std::string build_code_of_sheet(const Calculator& calc) {
   return build_code_of(doc);
 }
 
-bool load_build_code(Calculator& calc, std::string_view code, const std::string& owner, const std::string& detail) {
-  IniDocument doc;
-  try {
-    doc = document_of_build_code(code);
-  } catch (const std::exception& e) {
-    // Refused before any control changes: the message is shown and logged,
-    // and the state stays as it was (the sheet may not have had its first
-    // pass yet, so the pass is not marked done).
-    const auto calc_ready = calc.state.calc_ready;
-    calc.AppException(owner, detail, e.what());
-    calc.state.calc_ready = calc_ready;
-    return false;
-  }
-  try {
-    // The load branch of the pass, with the document in place of the file.
-    calc.state.class_setup_done = 1;
-    calc.state.calc_ready = 0;
-    calc.changeEvents();
-    calc.reset_modifers();
-    apply_build_document(calc, doc);
-    calc.sheet.set_text(Ctl::lbl_filename, "none");
-    calc.state.class_setup_done = 0;
-    calc.pre_set_class();
-    calc.class_setup();
-    calc.state.class_setup_done = 1;
-    calc.run_calculation(Ctl::MainForm);
-  } catch (const std::exception& e) {
-    calc.AppException(owner, detail, e.what());
-  }
-  return true;
-}
-
 }  // namespace brennick

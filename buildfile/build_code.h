@@ -59,13 +59,4 @@ IniDocument document_of_build_code(std::string_view code);
 // The code of the sheet: what "Save Character" would write to a new file.
 std::string build_code_of_sheet(const Calculator& calc);
 
-// "Paste Build Code": reads the code and loads it as "Load Character" loads
-// a file (the build, then the class set-up and one pass); `lbl_filename`
-// shows "none", as the build comes from no file. A code the reader refuses
-// loads nothing: the sheet stays as it was, and the message shows in the
-// status bar and goes to the error log with `owner` and `detail` as the
-// sender's names. True when the code loaded.
-bool load_build_code(Calculator& calc, std::string_view code, const std::string& owner,
-                     const std::string& detail);
-
 }  // namespace brennick

@@ -487,4 +487,13 @@ void file_loadClick(Calculator& calc) {
   calc.sheet.set_text(Ctl::lbl_filename, shown_file_name(calc.state.app_dir, calc.state.open_dialog_file));
 }
 
+void load_branch(Calculator& calc, const IniDocument* pasted) {
+  if (!pasted) {
+    file_loadClick(calc);
+    return;
+  }
+  apply_build_document(calc, *pasted);
+  calc.sheet.set_text(Ctl::lbl_filename, "none");
+}
+
 }  // namespace brennick

@@ -136,4 +136,10 @@ void apply_build_document(Calculator& calc, const IniDocument& doc);
 // (apply_build_document), show its name.
 void file_loadClick(Calculator& calc);
 
+// The load branch of the pass for every source: a pasted build code's
+// document when `pasted` is given (copied into the sheet, the label shows
+// "none": it comes from no file), else the file the open dialog chooses
+// (file_loadClick).
+void load_branch(Calculator& calc, const IniDocument* pasted);
+
 }  // namespace brennick

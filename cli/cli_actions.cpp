@@ -40,6 +40,11 @@ std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector
   std::vector<GivenAction> actions;
   std::size_t next_set = 0, next_click = 0;
   for (const CLI::Option* opt : cmd.parse_order()) {
+    if (opt->get_name() == "--undo" || opt->get_name() == "--redo") {
+      const bool undo = opt->get_name() == "--undo";
+      actions.push_back({opt->get_name(), {}, undo ? GivenAction::Kind::Undo : GivenAction::Kind::Redo});
+      continue;
+    }
     if (opt->get_name() != "--set" && opt->get_name() != "--click") continue;
     const bool is_set = opt == set;
     const std::string& arg = is_set ? sets.at(next_set++) : clicks.at(next_click++);
@@ -48,9 +53,26 @@ std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector
   return actions;
 }
 
-bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count) {
+void add_history_options(CLI::App* cmd) {
+  cmd->add_flag("--undo")->description("Take back the last change, as Edit -> Undo does");
+  cmd->add_flag("--redo")->description("Do the change taken back last again, as Edit -> Redo does");
+}
+
+bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count,
+                   UndoHistory* history) {
   for (std::size_t i = 0; i < count && i < actions.size(); ++i) {
-    if (!apply_user_action(calc, actions[i].action)) {
+    const GivenAction& given = actions[i];
+    if (given.kind != GivenAction::Kind::Action) {
+      if (history) given.kind == GivenAction::Kind::Undo ? history->undo(calc) : history->redo(calc);
+      continue;
+    }
+    bool applied = true;
+    if (history) {
+      history->record(calc, [&] { applied = apply_user_action(calc, given.action); });
+    } else {
+      applied = apply_user_action(calc, given.action);
+    }
+    if (!applied) {
       std::cerr << "brennick-cli: --click " << actions[i].action.value << ": no such menu item\n";
       return false;
     }

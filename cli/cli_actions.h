@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "pipeline/planner.h"
+#include "pipeline/undo_history.h"
 #include "pipeline/user_action.h"
 
 namespace brennick {
@@ -28,10 +29,13 @@ class CliDialogs : public SilentDialogs {
 
 namespace brennick::cli {
 
-// A --set or --click as given on the command line.
+// A --set or --click as given on the command line, or an --undo or --redo
+// (eval's, which replay the window's Edit menu).
 struct GivenAction {
-  std::string text;  // the argument: "Select_class=5", "Axe05@TabSheet5"
+  enum class Kind { Action, Undo, Redo };
+  std::string text;  // the argument: "Select_class=5", "Axe05@TabSheet5", "--undo"
   UserAction action;
+  Kind kind = Kind::Action;
 };
 
 // The BUILD.brk argument of a command that enters a character: a file that
@@ -52,7 +56,13 @@ std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector
                                           const std::vector<std::string>& clicks, const CLI::Option* set);
 
 // Applies the first `count` actions in order as the user would; false (with
-// the message on stderr) when a clicked menu item does not exist.
-bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count);
+// the message on stderr) when a clicked menu item does not exist. With a
+// history, each action is one step of it and --undo / --redo take back and
+// do again as Edit -> Undo and Redo do (nothing when there is no step).
+bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count,
+                   UndoHistory* history = nullptr);
+
+// The --undo and --redo flags of eval, in order among --set and --click.
+void add_history_options(CLI::App* cmd);
 
 }  // namespace brennick::cli

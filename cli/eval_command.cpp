@@ -1,11 +1,13 @@
 // brennick-cli eval [--locale point|comma] [BUILD.brk | --code CODE]
-//                   [--set NAME=VALUE | --click NAME[@PAGE]]... [--save OUT.brk] [--json]
+//                   [--set NAME=VALUE | --click NAME[@PAGE] | --undo | --redo]... [--save OUT.brk] [--json]
 //
 // eval starts from the sheet as the window shows it after start-up, loads
 // BUILD as "Load Character" would, applies each --set and --click in the
 // order given as the user's change or click would, saves the sheet to OUT as
 // "Save Character" would (extension ".brk", the label shows OUT), and prints
-// the sheet. With --code, the build code is loaded as "Paste Build Code"
+// the sheet. --undo and --redo, in order among them, take back and do again
+// one change each as Edit -> Undo and Redo do: the load, each --set and each
+// --click is one step. With --code, the build code is loaded as "Paste Build Code"
 // would instead of a file; a code that is refused leaves the start sheet,
 // its message is the status, and no --set or --click is applied. Exit
 // status 0 when the last pass completed, 1 when it ended with an error.
@@ -74,9 +76,12 @@ int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, con
   start_sheet(calc);
   PassTrace trace;
   if (a.trace) calc.pass_observer = &trace;
-  if (a.build) calc.user_click(Ctl::MainMenu_file_load);
-  const bool code_loaded = !a.code || load_build_code(calc, *a.code, "MainMenu_file", "MainMenu_file_paste_code");
-  if (code_loaded && !apply_actions(calc, actions, actions.size())) return 2;
+  // The load and every action are steps of one history, as in the window.
+  UndoHistory history;
+  if (a.build) history.record(calc, [&] { calc.user_click(Ctl::MainMenu_file_load); });
+  bool code_loaded = true;
+  if (a.code) history.record(calc, [&] { code_loaded = calc.user_paste_build_code(*a.code); });
+  if (code_loaded && !apply_actions(calc, actions, actions.size(), &history)) return 2;
   calc.pass_observer = nullptr;
   // A failed save shows in the status, so the exit status is 1.
   if (a.save_to && code_loaded) file_saveClick(calc);
@@ -104,6 +109,7 @@ void add_eval_command(CLI::App& program, CommandContext& context) {
       ->excludes(build)
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   CLI::Option* set = add_action_options(cmd, a->sets, a->clicks);
+  add_history_options(cmd);
   cmd->add_option("--save", a->save_to, "Save the sheet as \"Save Character\" would")
       ->check([](const std::string& v) { return v.empty() ? std::string("--save needs a file name") : std::string(); })
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);

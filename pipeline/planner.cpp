@@ -1,5 +1,7 @@
 #include "pipeline/planner.h"
 
+#include "buildfile/build_code.h"
+
 #include <algorithm>
 
 #include "buildfile/build_file.h"
@@ -104,7 +106,14 @@ const char* pass_step_operation(int step) {
   return step >= 1 && step <= kPassStepCount ? kPassSteps[step - 1].operation : "";
 }
 
-void run_pass(Calculator& c, Ctl sender) {
+void run_pass(Calculator& c, Ctl sender) { run_pass_with(c, sender, nullptr); }
+
+void Planner::planner_pass(Calculator& c, Ctl sender) {
+  // Only a Planner runs this pass (its constructor gives it).
+  run_pass_with(c, sender, static_cast<const Planner&>(c).pasted_);
+}
+
+void run_pass_with(Calculator& c, Ctl sender, const IniDocument* pasted) {
   CalcState& state = c.state;
   state.class_setup_done = 1;
   state.calc_ready = 0;
@@ -112,7 +121,7 @@ void run_pass(Calculator& c, Ctl sender) {
 
   if (sender == Ctl::MainMenu_file_load) {
     c.reset_modifers();
-    file_loadClick(c);
+    load_branch(c, pasted);
     state.class_setup_done = 0;
     c.pre_set_class();
   }
@@ -226,6 +235,30 @@ class ChosenFile : public Dialogs {
 };
 
 }  // namespace
+
+bool Planner::user_paste_build_code(std::string_view code) {
+  IniDocument doc;
+  try {
+    doc = document_of_build_code(code);
+  } catch (const std::exception& e) {
+    // Refused before any control changes: the message is shown and logged,
+    // and the state stays as it was (the sheet may not have had its first
+    // pass yet, so the pass is not marked done).
+    const auto calc_ready = state.calc_ready;
+    AppException(kPasteOwner, kPasteDetail, e.what());
+    state.calc_ready = calc_ready;
+    return false;
+  }
+  // The pass's load branch, with the code's document in place of a file.
+  pasted_ = &doc;
+  try {
+    run_calculation(Ctl::MainMenu_file_load);
+  } catch (const std::exception& e) {
+    AppException(kPasteOwner, kPasteDetail, e.what());
+  }
+  pasted_ = nullptr;
+  return true;
+}
 
 void Planner::user_load_file(const std::string& path) {
   Dialogs& real = dialogs();

@@ -8,10 +8,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/calculator.h"
 
 namespace brennick {
+
+class IniDocument;
 
 // The hint of status-bar panel 0 after a class was chosen.
 inline constexpr const char* kClassStartValuesHint = "Statistics set to the class's start values (Ctrl+Z to undo)";
@@ -20,6 +23,9 @@ inline constexpr const char* kClassStartValuesHint = "Statistics set to the clas
 // fixed order. Throws on a conversion error.
 // A PassObserver set on the calculator sees each step complete or fail.
 void run_pass(Calculator& calc, Ctl sender);
+// The same pass; a load (sender "MainMenu_file_load") copies `pasted` into
+// the sheet when it is given, instead of the file the open dialog chooses.
+void run_pass_with(Calculator& calc, Ctl sender, const IniDocument* pasted);
 
 // The steps of the pass and the operation each runs ("get_data_from_fields"
 // .. "display_final_results"; steps 19 and 21 are both "Calc_castOn").
@@ -28,7 +34,7 @@ const char* pass_step_operation(int step);  // "" outside 1 .. 24
 
 class Planner : public Calculator {
  public:
-  Planner(NumberFormat format, Services services) : Calculator(format, services, &run_pass) {}
+  Planner(NumberFormat format, Services services) : Calculator(format, services, &planner_pass) {}
 
   // Each changes the control as the user would and runs what that change
   // starts while the control's handler is attached. Errors are caught and
@@ -42,8 +48,23 @@ class Planner : public Calculator {
   // "Load Character" with the file chosen already (the recent-files list):
   // the open dialog answers `path` without showing.
   void user_load_file(const std::string& path);
+  // "Paste Build Code": loads the code as "Load Character" loads a file,
+  // through the same branch of the pass (the build, then the class set-up
+  // and the steps); `lbl_filename` shows "none". A code the reader refuses
+  // loads nothing: the sheet stays as it was, and the message shows in the
+  // status bar and goes to the error log with the paste command's names
+  // ("MainMenu_file", "MainMenu_file_paste_code"). True when the code loaded.
+  bool user_paste_build_code(std::string_view code);
+  // The document of the code being pasted, while its pass runs.
+  const IniDocument* pasted_build() const { return pasted_; }
+
+  static constexpr const char* kPasteOwner = "MainMenu_file";
+  static constexpr const char* kPasteDetail = "MainMenu_file_paste_code";
 
  private:
+  static void planner_pass(Calculator& calc, Ctl sender);
+  const IniDocument* pasted_ = nullptr;
+
   template <class Action>
   void guarded(Ctl sender, Action&& action);
 };

@@ -97,14 +97,9 @@ mounts_below() {
 # this check (the command, the servers or agents it left, dpkg).
 # shellcheck disable=SC2317
 chroot_pids() {
-  local p root
   [ -n "$ROOTFS" ] || return 0
-  for p in /proc/[0-9]*; do
-    root=$(readlink "$p/root" 2> /dev/null) || continue
-    case "$root" in
-      "$ROOTFS"|"$ROOTFS"/*) printf '%s\n' "${p#/proc/}" ;;
-    esac
-  done
+  find /proc -mindepth 2 -maxdepth 2 -name root \( -lname "$ROOTFS" -o -lname "$ROOTFS/*" \) \
+    2> /dev/null | cut -d/ -f3
 }
 
 # The processes below one (by parent id), e.g. what debootstrap runs outside
@@ -241,11 +236,13 @@ trap 'on_signal terminated 143' TERM
 
 # A long step in the background, so that an interrupt is handled at once:
 # in_background OUTPUT COMMAND... The output is redirected here, for the step
-# alone: a redirection of the call would hold for the traps too.
+# alone: a redirection of the call would hold for the traps too. The step gets
+# the usual handling of Ctrl-C back (bash ignores it in background steps), so
+# that the tests see the signals as in a run of their own.
 in_background() {
   local rc=0 output=$1
   shift
-  "$@" > "$output" 2>&1 &
+  (trap - INT QUIT; exec "$@") > "$output" 2>&1 &
   CHILD=$!
   wait "$CHILD" || rc=$?
   CHILD=""
@@ -446,7 +443,7 @@ summary() {
     echo "Packages installed:   0"
   fi
   echo "Command wall time:    $(duration $((COMMAND_END - COMMAND_START)))"
-  echo "Whole check:          $(duration $(($(now_us) - CHECK_START)))"
+  echo "Whole check:          $(duration $(($(now_us) - CHECK_START))) (before the folder is removed)"
   echo "Command exit status:  $STATUS"
   ctest_lines=$(ctest_summary)
   if [ -n "$ctest_lines" ]; then

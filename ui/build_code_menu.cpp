@@ -57,7 +57,7 @@ void paste_build_code(MainWindow& window) {
   // A paste is one step of the undo history, like a load.
   const std::string code = QGuiApplication::clipboard()->text().toStdString();
   window.user_action(
-      [&] { load_build_code(window.calculator(), code, "MainMenu_file", "MainMenu_file_paste_code"); });
+      [&] { window.calculator().user_paste_build_code(code); });
 }
 
 }  // namespace brennick

@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   brennick::Planner& calc = sheet();
   const brennick::fuzz::SheetSnapshot before(calc);
-  const bool loaded = brennick::load_build_code(calc, code, "MainMenu_file", "MainMenu_file_paste_code");
+  const bool loaded = calc.user_paste_build_code(code);
   check(calc.attached(brennick::Ctl::stat_level));
   if (!loaded) {
     check(calc.sheet.status_panel1 != "OK");
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string again = brennick::build_code_of_sheet(calc);
   const brennick::fuzz::SheetSnapshot shown(calc);
-  check(brennick::load_build_code(calc, again, "MainMenu_file", "MainMenu_file_paste_code"));
+  check(calc.user_paste_build_code(again));
   check(brennick::build_code_of_sheet(calc) == again);
   check(brennick::fuzz::SheetSnapshot(calc) == shown);
   // Back to the start sheet for the next input.

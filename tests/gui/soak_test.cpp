@@ -767,7 +767,7 @@ bool act_menu_item(Program& p, const Action& a) {
     h.clipboard = build_code_of_sheet(h.calc);
     h.calc.sheet.status_panel1 = build_code_copied_text(h.clipboard);
   } else if (name == "MainMenu_file_paste_code") {
-    h.history.record(h.calc, [&] { load_build_code(h.calc, h.clipboard, "MainMenu_file", "MainMenu_file_paste_code"); });
+    h.history.record(h.calc, [&] { h.calc.user_paste_build_code(h.clipboard); });
   }  // zoom_*: the windows' size only
   p.close_modal_windows();
   return true;

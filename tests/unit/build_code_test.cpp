@@ -21,7 +21,7 @@ using namespace brennick::testing_golden;
 namespace {
 
 bool paste(Session& s, const std::string& code) {
-  return load_build_code(s.calc, code, "MainMenu_file", "MainMenu_file_paste_code");
+  return s.calc.user_paste_build_code(code);
 }
 
 // The JSON of the sheet with the file label too.

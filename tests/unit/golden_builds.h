@@ -76,7 +76,7 @@ inline GoldenBuild read_golden(const fs::path& file) {
 inline void build(Session& p, const GoldenBuild& g) {
   if (g.build) p.load(*g.build);
   if (g.code) {
-    EXPECT_TRUE(load_build_code(p.calc, *g.code, "MainMenu_file", "MainMenu_file_paste_code"));
+    EXPECT_TRUE(p.calc.user_paste_build_code(*g.code));
   }
   for (const UserAction& a : g.actions) EXPECT_TRUE(apply_user_action(p.calc, a)) << a.value;
 }
