@@ -27,6 +27,7 @@
 #include "engine/startup.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "tests/support/qt_strings.h"
 
 using namespace brennick;
 
@@ -56,7 +57,7 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using test_support::q;
 
 }  // namespace
 

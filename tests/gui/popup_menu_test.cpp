@@ -25,12 +25,13 @@
 #include "pipeline/item_delta.h"
 #include "ui/main_window.h"
 #include "ui/popup_menus.h"
+#include "tests/support/qt_strings.h"
 
 using namespace brennick;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using test_support::q;
 
 QString item_name(int kind, int row) {
   static const char* prefix[] = {"Axe", "Bow", "Scythe", "Claw", "Javelin", "Sword", "Wand", "Mace"};

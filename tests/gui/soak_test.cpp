@@ -71,12 +71,13 @@
 #include "ui/popup_menus.h"
 #include "ui/skill_info_window.h"
 #include "ui/tool_windows.h"
+#include "tests/support/qt_strings.h"
 
 using namespace brennick;
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using test_support::q;
 std::string name_of(Ctl id) { return std::string(control_spec(id).name); }
 
 // ---------------------------------------------------------------------------
@@ -584,7 +585,7 @@ Action make_paste_text(Gen& g) {
 bool act_paste_text(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
   if (!reach(p, p.w().widget(id))) return false;
-  gui_test::enter_as_user(p.w().widget(id), qs(a.text));
+  gui_test::enter_as_user(p.w().widget(id), q(a.text));
   Headless& h = p.head;
   h.history.record(h.calc, [&] { h.calc.user_set_text(id, a.text); }, id);
   if (a.n) commit_box(p, id);
@@ -742,10 +743,10 @@ bool act_button(Program& p, const Action& a) {
 
 Action make_menu_item(Gen& g) { return action(g.of(g.choices.menu_items)); }
 bool act_menu_item(Program& p, const Action& a) {
-  QAction* item = p.w().findChild<QAction*>(qs(a.target));
+  QAction* item = p.w().findChild<QAction*>(q(a.target));
   if (!reachable(item)) return false;
   Headless& h = p.head;
-  const QString name = qs(a.target);
+  const QString name = q(a.target);
   item->trigger();
   if (auto id = control_by_name(a.target)) {
     head_perform(p, *id);
@@ -788,7 +789,7 @@ bool act_paste_code(Program& p, const Action& a) {
   if (a.n == 0) {  // the window's own code, copied first
     act_menu_item(p, action("MainMenu_export_copy_code"));
   } else if (a.n != 3) {
-    QGuiApplication::clipboard()->setText(qs(a.text));
+    QGuiApplication::clipboard()->setText(q(a.text));
     p.head.clipboard = a.text;
   }
   return act_menu_item(p, a);
@@ -813,7 +814,7 @@ bool act_popup(Program& p, const Action& a) {
   // The right click: the menu is prepared for the page and pops up.
   emit on->customContextMenuRequested(QPoint(5, 5));
   QMenu* menu = view->menu(which);
-  QAction* item = menu->findChild<QAction*>(qs(a.target));
+  QAction* item = menu->findChild<QAction*>(q(a.target));
   const bool enabled = item && item->isEnabled() && (!qobject_cast<QMenu*>(item->parent()) ||
                                                      static_cast<QMenu*>(item->parent())->menuAction()->isEnabled());
   Headless& h = p.head;
@@ -845,7 +846,7 @@ bool act_browser(Program& p, const Action& a) {
     case 0:
     case 1: {  // a class of the class choice
       const int row = a.m % static_cast<int>(info.class_rows.size());
-      auto* box = b->findChild<QGroupBox*>(qs(info.class_choice_name));
+      auto* box = b->findChild<QGroupBox*>(q(info.class_choice_name));
       const auto buttons = box->findChildren<QRadioButton*>();
       buttons.at(row)->click();
       hb.choice.class_row = row;
@@ -928,7 +929,7 @@ bool act_aging(Program& p, const Action& a) {
       break;
     case 3: {  // a price typed
       const int box = a.m % kPricedSheltoms;
-      w->findChild<QLineEdit*>(QString::fromLatin1(kPriceBoxNames[static_cast<std::size_t>(box)]))->setText(qs(a.text));
+      w->findChild<QLineEdit*>(QString::fromLatin1(kPriceBoxNames[static_cast<std::size_t>(box)]))->setText(q(a.text));
       h.aging.price_texts[static_cast<std::size_t>(box)] = QString::fromStdString(a.text).toStdString();
       break;
     }
@@ -1084,7 +1085,7 @@ Choices read_choices(Program& p) {
 using Fault = std::optional<std::string>;
 
 QString memo_text(const std::string& text) {
-  QString s = qs(text);
+  QString s = q(text);
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
   return s;
@@ -1146,7 +1147,7 @@ Fault check_core(Program& p) {
 Fault check_view(Program& p) {
   MainWindow& w = p.w();
   const Sheet& sheet = p.wc().sheet;
-  if (w.status_text(1) != qs(sheet.status_panel1)) return "status bar shows '" + w.status_text(1).toStdString() + "'";
+  if (w.status_text(1) != q(sheet.status_panel1)) return "status bar shows '" + w.status_text(1).toStdString() + "'";
   const bool modified = w.windowTitle().contains(QStringLiteral(" * \u2014 "));
   if (modified != w.history().modified()) return "the title's modified mark is wrong";
   if (w.windowTitle().count(QString::fromStdString(sheet.text(Ctl::MainForm))) != 1)
@@ -1156,8 +1157,8 @@ Fault check_view(Program& p) {
     QWidget* widget = w.widget(id);
     bool same = true;
     switch (control_spec(id).kind) {
-      case ControlKind::Label: same = static_cast<QLabel*>(widget)->text() == qs(c.text); break;
-      case ControlKind::TextBox: same = static_cast<QLineEdit*>(widget)->text() == qs(c.text); break;
+      case ControlKind::Label: same = static_cast<QLabel*>(widget)->text() == q(c.text); break;
+      case ControlKind::TextBox: same = static_cast<QLineEdit*>(widget)->text() == q(c.text); break;
       case ControlKind::Memo: same = static_cast<QPlainTextEdit*>(widget)->toPlainText() == memo_text(c.text); break;
       case ControlKind::NumberField: {
         auto* spin = static_cast<QSpinBox*>(widget);
@@ -1172,7 +1173,7 @@ Fault check_view(Program& p) {
       }
       case ControlKind::CheckBox: {
         auto* check = static_cast<QCheckBox*>(widget);
-        same = check->isChecked() == c.checked && check->text() == qs(c.text);
+        same = check->isChecked() == c.checked && check->text() == q(c.text);
         break;
       }
       default: continue;
@@ -1197,10 +1198,10 @@ Fault check_secondary(Program& p) {
     if (!b->built()) continue;
     for (int r = 0; r < b->grid()->rowCount() && r < static_cast<int>(hb.grid.cells.size()); ++r)
       for (int c = 0; c < b->grid()->columnCount(); ++c)
-        if (b->grid()->cell(c, r) != qs(hb.grid.cell(c, r)))
+        if (b->grid()->cell(c, r) != q(hb.grid.cell(c, r)))
           return key + " browser: cell " + std::to_string(c) + "," + std::to_string(r) + " differs";
     for (const auto& [name, text] : hb.labels)
-      if (b->label_text(qs(name)) != qs(text)) return key + " browser: " + name + " differs";
+      if (b->label_text(q(name)) != q(text)) return key + " browser: " + name + " differs";
   }
   auto* s = p.unmade<SkillInfoWindow>(WindowId::Skills);
   if (s->class_row() != h.skill_class) return "skill window: the class differs";
@@ -1208,11 +1209,11 @@ Fault check_secondary(Program& p) {
   if (h.skill_shown)
     for (int k = 1; k <= 4; ++k) {
       const auto i = static_cast<std::size_t>(k - 1);
-      if (s->skill_name(k)->text() != qs(h.skill_shown->names[i])) return "skill window: a name differs";
+      if (s->skill_name(k)->text() != q(h.skill_shown->names[i])) return "skill window: a name differs";
       const auto& cells = h.skill_shown->grids[i].cells;
       for (int r = 0; r < static_cast<int>(cells.size()); ++r)
         for (int c = 0; c < kSkillInfoColumns; ++c)
-          if (s->grid(k)->cell(c, r) != qs(cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
+          if (s->grid(k)->cell(c, r) != q(cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
             return "skill window: grid " + std::to_string(k) + " differs";
     }
   auto* aging = p.secondary<AgingWindow>(WindowId::Aging);
@@ -1225,9 +1226,9 @@ Fault check_secondary(Program& p) {
     return "aging simulator differs from the headless one";
   for (int k = 0; k < kSheltomKinds; ++k)
     if (aging->findChild<QLabel*>(QString::fromLatin1(kSheltomNames[static_cast<std::size_t>(k)]))->text() !=
-        qs(hs.count_text(k)))
+        q(hs.count_text(k)))
       return "aging window: the count of " + std::string(kSheltomNames[static_cast<std::size_t>(k)]) + " differs";
-  if (aging->findChild<QLabel*>(QStringLiteral("total_price"))->text() != qs(hs.total_price))
+  if (aging->findChild<QLabel*>(QStringLiteral("total_price"))->text() != q(hs.total_price))
     return "aging window: the total price differs";
   auto* patcher = p.secondary<PatcherWindow>(WindowId::BmpPatcher);
   const BmpPatcher& wp = patcher->patcher();
@@ -1416,7 +1417,7 @@ class SoakTest : public QObject {
     for (const Action& a : shrunk) list += "  " + describe(a) + "\n";
     std::fprintf(stderr, "soak: shrunk to %zu actions (seed %llu), failing with: %s\n%s", shrunk.size(),
              static_cast<unsigned long long>(seed), again.fault.c_str(), list.c_str());
-    QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3").arg(seed).arg(*o.failed_at).arg(qs(o.fault))));
+    QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3").arg(seed).arg(*o.failed_at).arg(q(o.fault))));
   }
 };
 

@@ -18,6 +18,7 @@
 #include "engine/startup.h"
 #include "ui/main_window.h"
 #include "ui/tool_windows.h"
+#include "tests/support/recording.h"
 
 using namespace brennick;
 
@@ -37,13 +38,7 @@ class Scripted : public RandomSource {
   std::deque<int> d_;
 };
 
-class Log : public ErrorLog {
- public:
-  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
-    lines.push_back(m + "|" + o + "|" + d);
-  }
-  std::vector<std::string> lines;
-};
+using Log = test_support::RecordingLog;
 
 // Saves a picture of the window when BRENNICK_SHOTS names a folder.
 void shot(QWidget* w, const char* name) {
@@ -99,7 +94,7 @@ class ToolWindowsTest : public QObject {
     w->findChild<QLineEdit*>(QStringLiteral("price_raid"))->setText(QStringLiteral("abc"));
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     QCOMPARE(main.status_text(1), QStringLiteral("'abc' is not a valid integer value"));
-    QCOMPARE(log_.lines.back(), std::string("'abc' is not a valid integer value|FunAgeForm|Button1"));
+    QCOMPARE(log_.lines.back().joined(), std::string("'abc' is not a valid integer value|FunAgeForm|Button1"));
     QCOMPARE(w->findChild<QPlainTextEdit*>(QStringLiteral("History"))->toPlainText().count(QLatin1Char('\n')), 0);
     QVERIFY(!w->findChild<QPlainTextEdit*>(QStringLiteral("History"))->toPlainText().isEmpty());
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("shelt_price"))->text(), QStringLiteral("0"));

@@ -7,9 +7,11 @@
 #include <random>
 
 #include "tools/aging_odds.h"
+#include "tests/support/recording.h"
 #include "tools/aging_sim.h"
 
 using namespace brennick;
+using test_support::RecordingDialogs;
 
 namespace {
 
@@ -40,12 +42,6 @@ class Mt : public RandomSource {
 
  private:
   std::mt19937_64 gen_;
-};
-
-class RecordingDialogs : public SilentDialogs {
- public:
-  void information(const std::string& text) override { messages.push_back(text); }
-  std::vector<std::string> messages;
 };
 
 // Draws that give each outcome from a level.

@@ -8,19 +8,15 @@
 #include <vector>
 
 #include "pipeline/planner.h"
+#include "tests/support/recording.h"
 #include "engine/startup.h"
 #include "equipment/aging.h"
 
 using namespace brennick;
+using test_support::RecordingDialogs;
 
 namespace {
 
-
-class RecordingDialogs : public SilentDialogs {
- public:
-  void information(const std::string& text) override { messages.push_back(text); }
-  std::vector<std::string> messages;
-};
 
 struct Fixture {
   explicit Fixture(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {

@@ -14,17 +14,13 @@
 #include <sstream>
 
 #include "tools/bmp_patcher.h"
+#include "tests/support/recording.h"
 
 using namespace brennick;
+using test_support::RecordingDialogs;
 namespace fs = std::filesystem;
 
 namespace {
-
-class RecordingDialogs : public SilentDialogs {
- public:
-  void information(const std::string& text) override { messages.push_back(text); }
-  std::vector<std::string> messages;
-};
 
 std::string read_all(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -336,18 +332,13 @@ namespace {
 // The window's dialogs: errors, messages and questions in order. A question
 // is agreed to (when `agree`) only for a folder inside the test's own tree,
 // so that even a fault cannot make a test write anywhere else.
-struct AskingDialogs : SilentDialogs {
+struct AskingDialogs : RecordingDialogs {
   std::string tree;
   bool agree = true;
-  std::vector<std::string> said;
-  void information(const std::string& text) override { said.push_back("information: " + text); }
-  Answer error_ok(const std::string& text) override {
-    said.push_back("error: " + text);
-    return Answer::Ok;
-  }
-  Answer question_yes_no(const std::string& text) override {
-    said.push_back("question: " + text);
-    return agree && !tree.empty() && text.find(" under " + tree) != std::string::npos ? Answer::Yes : Answer::No;
+  AskingDialogs() {
+    on_question = [this](const std::string& text) {
+      return agree && !tree.empty() && text.find(" under " + tree) != std::string::npos ? Answer::Yes : Answer::No;
+    };
   }
 };
 

@@ -6,19 +6,15 @@
 #include <vector>
 
 #include "pipeline/planner.h"
+#include "tests/support/recording.h"
 #include "engine/startup.h"
 #include "data/calc_skill.h"
 #include "skills/cast_on.h"
 
 using namespace brennick;
+using test_support::RecordingDialogs;
 
 namespace {
-
-class RecordingDialogs : public SilentDialogs {
- public:
-  void information(const std::string& text) override { shown.push_back(text); }
-  std::vector<std::string> shown;
-};
 
 struct Buffs {
   explicit Buffs(int class_no) : calc(NumberFormat::point(), {&dialogs, nullptr, nullptr}) {
@@ -144,8 +140,8 @@ TEST(CastOn, HolyValorTexts) {
   Buffs f(Fighter);
   EXPECT_EQ(f.calc.state.holy_valor_text, "Sorry, no value yet.");
   f.calc.user_click(Ctl::img_holy_valor_special);
-  ASSERT_EQ(f.dialogs.shown.size(), 1u);
-  EXPECT_EQ(f.dialogs.shown[0], "Sorry, no value yet.");
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0], "Sorry, no value yet.");
   Calc_castOn(f.calc, false);
   EXPECT_EQ(f.calc.state.holy_valor_text, "increase the Level and/or enable it.");
   f.cast(2, 1);  // U+%tAP 0.11, Duration 180
@@ -154,7 +150,7 @@ TEST(CastOn, HolyValorTexts) {
                                               kCrlf + "Duration: 180" + kCrlf + kCrlf + "only to undead!");
   EXPECT_EQ(f.calc.state.final_atkpow_min, 100) << "the second pass changes no value";
   f.calc.user_click(Ctl::img_holy_valor_special);
-  EXPECT_EQ(f.dialogs.shown.back(), f.calc.state.holy_valor_text);
+  EXPECT_EQ(f.dialogs.messages.back(), f.calc.state.holy_valor_text);
 }
 
 TEST(CastOn, AKnightKeepsTheLastNoteAndHasNoClick) {
@@ -164,7 +160,7 @@ TEST(CastOn, AKnightKeepsTheLastNoteAndHasNoClick) {
   EXPECT_EQ(f.calc.state.holy_valor_text, "Sorry, no value yet.");
   EXPECT_FALSE(f.calc.sheet[Ctl::img_holy_valor_special].enabled);
   f.calc.user_click(Ctl::img_holy_valor_special);
-  EXPECT_TRUE(f.dialogs.shown.empty());
+  EXPECT_TRUE(f.dialogs.messages.empty());
 }
 
 TEST(CastOn, SwitchesThroughTheWindow) {

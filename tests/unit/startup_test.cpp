@@ -9,17 +9,13 @@
 
 #include "engine/image_files.h"
 #include "engine/startup.h"
+#include "tests/support/recording.h"
 
 using namespace brennick;
 namespace fs = std::filesystem;
 
 namespace {
-struct Log : ErrorLog {
-  std::vector<std::array<std::string, 3>> lines;
-  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
-    lines.push_back({m, o, d});
-  }
-};
+using Log = test_support::RecordingLog;
 
 fs::path complete_app_dir(const std::string& tag) {
   fs::path dir = fs::temp_directory_path() / ("brennick_files_" + tag + "_" + std::to_string(::getpid()));
@@ -58,10 +54,10 @@ TEST(Startup, MissingPictureIsLoggedAndFatal) {
   CheckFiles(state, &log);
   EXPECT_EQ(state.files_missing, 1);
   ASSERT_EQ(log.lines.size(), 2u);
-  EXPECT_EQ(log.lines[0][0], "File not found: \\images\\Sword_20.bmp");
-  EXPECT_EQ(log.lines[0][1], "MainForm");
-  EXPECT_EQ(log.lines[0][2], "Start File-Check");
-  EXPECT_EQ(log.lines[1][0], "File not found: patch.dat");
+  EXPECT_EQ(log.lines[0].message, "File not found: \\images\\Sword_20.bmp");
+  EXPECT_EQ(log.lines[0].owner, "MainForm");
+  EXPECT_EQ(log.lines[0].detail, "Start File-Check");
+  EXPECT_EQ(log.lines[1].message, "File not found: patch.dat");
   EXPECT_TRUE(missing_files_message().starts_with("Fatal Error: One or more needed files are missing!\r\n\r\n"));
   EXPECT_TRUE(missing_files_message().ends_with("\r\n\r\nBrennick exit now."));
   fs::remove_all(dir);
@@ -127,7 +123,7 @@ TEST(Startup, OnlyReadableFilesCountAsPresent) {
   CheckFiles(state, &log);
   EXPECT_EQ(state.files_missing, 1);
   std::vector<std::string> logged;
-  for (const auto& l : log.lines) logged.push_back(l[0]);
+  for (const auto& l : log.lines) logged.push_back(l.message);
   std::sort(expected.begin(), expected.end());
   std::sort(logged.begin(), logged.end());
   EXPECT_EQ(logged, expected);

@@ -9,21 +9,12 @@
 #include <vector>
 
 #include "pipeline/planner.h"
+#include "tests/support/recording.h"
 
 namespace brennick {
 
-// An error log that keeps its lines for the test to read.
-struct LogLine {
-  std::string message, owner, detail;
-};
-
-class RecordingLog : public ErrorLog {
- public:
-  void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
-    lines.push_back({m, o, d});
-  }
-  std::vector<LogLine> lines;
-};
+using test_support::LogLine;
+using test_support::RecordingLog;
 
 struct TestSheet {
   explicit TestSheet(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, nullptr, nullptr}) {}
