@@ -28,34 +28,14 @@
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "tests/support/qt_strings.h"
+#include "tests/support/recording.h"
 
 using namespace brennick;
 
 namespace {
 
 // Answers every dialog at once and records what was asked.
-class ScriptedDialogs : public Dialogs {
- public:
-  QStringList informations;
-  int errors = 0, warnings = 0, opens = 0, saves = 0;
-  void information(const std::string& text) override { informations << QString::fromStdString(text); }
-  Answer error_ok(const std::string&) override {
-    ++errors;
-    return Answer::Ok;
-  }
-  Answer warning_yes_no_abort(const std::string&) override {
-    ++warnings;
-    return Answer::Abort;
-  }
-  std::optional<std::string> open_file(const std::string&, const std::string&) override {
-    ++opens;
-    return std::nullopt;
-  }
-  std::optional<std::string> save_file(const std::string&, const std::string&, const std::string&) override {
-    ++saves;
-    return std::nullopt;
-  }
-};
+using test_support::ScriptedDialogs;
 
 using test_support::q;
 
@@ -438,7 +418,7 @@ class MainWindowTest : public QObject {
     QVERIFY2(message != QStringLiteral("OK"), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("1,5")), qPrintable(message));
     QCOMPARE(message, QString::fromStdString(calc().sheet.status_panel1));
-    QCOMPARE(dialogs_->errors + dialogs_->informations.size(), 0);  // no dialog for it
+    QCOMPARE(dialogs_->errors.size() + dialogs_->informations.size(), std::size_t{0});  // no dialog for it
 
     // Leaving the box puts "0" back, keeps the focus there, and recalculates.
     find<QSpinBox>(Ctl::stat_level)->setFocus();
@@ -480,7 +460,7 @@ class MainWindowTest : public QObject {
     show_and_activate();
     auto* picture = find<PictureBox>(Ctl::img_holy_valor_special);
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(dialogs_->informations, QStringList{QString::fromStdString(calc().state.holy_valor_text)});
+    QCOMPARE(dialogs_->informations, std::vector<std::string>{calc().state.holy_valor_text});
   }
 
   void clickable_pictures_reach_the_model() {
@@ -498,10 +478,10 @@ class MainWindowTest : public QObject {
     const std::uint64_t passes = calc().passes();
     QTest::mouseClick(find<QToolButton>(Ctl::Btn_FileOpen), Qt::LeftButton);
     QCOMPARE(calc().passes(), passes + 1);
-    const int opens = dialogs_->opens;
+    const std::size_t opens = dialogs_->open_filters.size();
     w().action(Ctl::MainMenu_file_load)->trigger();
     QCOMPARE(calc().passes(), passes + 2);
-    QCOMPARE(dialogs_->opens, 2 * opens);  // both ask the same
+    QCOMPARE(dialogs_->open_filters.size(), 2 * opens);  // both ask the same
     QCOMPARE(w().status_text(1), QStringLiteral("OK"));
   }
 

@@ -9,6 +9,7 @@
 
 #include "app/qt_error_log.h"
 #include "app/startup_app.h"
+#include "tests/support/recording.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "ui/main_window.h"
@@ -17,18 +18,7 @@ using namespace brennick;
 
 namespace {
 
-class ScriptedDialogs : public SilentDialogs {
- public:
-  explicit ScriptedDialogs(Answer answer) : answer_(answer) {}
-  Answer error_ok(const std::string& text) override {
-    errors.push_back(text);
-    return answer_;
-  }
-  std::vector<std::string> errors;
-
- private:
-  Answer answer_;
-};
+using test_support::ScriptedDialogs;
 
 // A program folder with every needed file, copied from the build's own.
 void fill_program_folder(const QString& to) {

@@ -3,7 +3,9 @@
 // log that keeps its lines. Every test uses these; none defines its own.
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,51 @@ class RecordingDialogs : public SilentDialogs {
   Answer question_yes_no(const std::string& text) override {
     said.push_back("question: " + text);
     return on_question ? on_question(text) : Answer::No;
+  }
+};
+
+// Answers every dialog from a script and records what each was asked: the
+// errors with `error_answer`, the warnings (Yes, No, Abort) with the next
+// of `warning_answers` (Abort when none is left), the file dialogs with the
+// next of their answers (cancelled when none is left).
+class ScriptedDialogs : public Dialogs {
+ public:
+  explicit ScriptedDialogs(Answer error_answer = Answer::Ok) : error_answer(error_answer) {}
+
+  void information(const std::string& text) override { informations.push_back(text); }
+  Answer error_ok(const std::string& text) override {
+    errors.push_back(text);
+    return error_answer;
+  }
+  Answer warning_yes_no_abort(const std::string& text) override {
+    warnings.push_back(text);
+    if (warning_answers.empty()) return Answer::Abort;
+    const Answer a = warning_answers.front();
+    warning_answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> open_file(const std::string&, const std::string& filter) override {
+    open_filters.push_back(filter);
+    return next(open_answers);
+  }
+  std::optional<std::string> save_file(const std::string&, const std::string& filter,
+                                       const std::string& default_extension) override {
+    save_filters.push_back(filter);
+    save_extensions.push_back(default_extension);
+    return next(save_answers);
+  }
+
+  Answer error_answer;
+  std::deque<Answer> warning_answers;
+  std::deque<std::optional<std::string>> open_answers, save_answers;
+  std::vector<std::string> informations, errors, warnings, open_filters, save_filters, save_extensions;
+
+ private:
+  static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    auto v = answers.front();
+    answers.pop_front();
+    return v;
   }
 };
 

@@ -15,6 +15,7 @@
 
 #include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
+#include "tests/support/recording.h"
 #include "engine/startup.h"
 
 namespace brennick::testing_build {
@@ -23,40 +24,7 @@ namespace fs = std::filesystem;
 
 // Answers the file dialogs and the warning from queues, and records what
 // was asked. An empty queue answers "cancelled" / Abort.
-class ScriptedDialogs : public Dialogs {
- public:
-  void information(const std::string& text) override { informations.push_back(text); }
-  Answer error_ok(const std::string&) override { return Answer::Ok; }
-  Answer warning_yes_no_abort(const std::string& text) override {
-    warnings.push_back(text);
-    if (warning_answers.empty()) return Answer::Abort;
-    const Answer a = warning_answers.front();
-    warning_answers.pop_front();
-    return a;
-  }
-  std::optional<std::string> open_file(const std::string&, const std::string& filter) override {
-    open_filters.push_back(filter);
-    return next(open_answers);
-  }
-  std::optional<std::string> save_file(const std::string&, const std::string& filter,
-                                       const std::string& default_extension) override {
-    save_filters.push_back(filter);
-    save_extensions.push_back(default_extension);
-    return next(save_answers);
-  }
-
-  std::deque<std::optional<std::string>> open_answers, save_answers;
-  std::deque<Answer> warning_answers;
-  std::vector<std::string> informations, warnings, open_filters, save_filters, save_extensions;
-
- private:
-  static std::optional<std::string> next(std::deque<std::optional<std::string>>& q) {
-    if (q.empty()) return std::nullopt;
-    auto v = q.front();
-    q.pop_front();
-    return v;
-  }
-};
+using test_support::ScriptedDialogs;
 
 // A calculator as the window shows it after start-up.
 struct Session {
