@@ -109,19 +109,11 @@ class ToolWindowsTest : public QObject {
     std::ofstream(root.toStdString() + "/a.bmp") << "a";
     std::ofstream(root.toStdString() + "/sub/b.bmp") << "b";
     // Yes only to a question about this test's own tree.
-    struct Asked : SilentDialogs {
-      QString tree;
-      QStringList said;
-      Answer error_ok(const std::string& text) override {
-        said << QStringLiteral("error: ") + QString::fromStdString(text);
-        return Answer::Ok;
-      }
-      Answer question_yes_no(const std::string& text) override {
-        said << QStringLiteral("question: ") + QString::fromStdString(text);
-        return QString::fromStdString(text).contains(QStringLiteral(" under ") + tree) ? Answer::Yes : Answer::No;
-      }
-    } asked;
-    asked.tree = root;
+    test_support::RecordingDialogs asked;
+    const std::string tree = root.toStdString();
+    asked.on_question = [tree](const std::string& text) {
+      return text.find(" under " + tree) != std::string::npos ? Answer::Yes : Answer::No;
+    };
     ToolServices s{&asked, &log_, NumberFormat::point(), app.toStdString(), {}};
     PatcherWindow w(s, nullptr);
     w.resize(695, 375);
@@ -129,17 +121,16 @@ class ToolWindowsTest : public QObject {
     // The folder box emptied: refused with a message, nothing written.
     w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-    QCOMPARE(asked.said, QStringList{QStringLiteral(
-                             "error: The folder box is empty: enter the full path of the folder whose bitmaps are to "
-                             "be patched.")});
+    QCOMPARE(asked.said, std::vector<std::string>{"error: The folder box is empty: enter the full path of the "
+                                                  "folder whose bitmaps are to be patched."});
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_success"))->text(), QStringLiteral("0"));
     asked.said.clear();
     w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(root);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-    const QString question = QStringLiteral("question: Overwrite the first 54 bytes of 2 bitmaps under ") + root +
-                             QStringLiteral("? This cannot be undone.");
-    QCOMPARE(asked.said, (QStringList{question, question}));
+    const std::string question =
+        "question: Overwrite the first 54 bytes of 2 bitmaps under " + tree + "? This cannot be undone.";
+    QCOMPARE(asked.said, (std::vector<std::string>{question, question}));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_success"))->text(), QStringLiteral("4"));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbl_fail"))->text(), QStringLiteral("0"));
     const QStringList lines = w.findChild<QPlainTextEdit*>(QStringLiteral("LogW"))->toPlainText().split('\n');
