@@ -16,6 +16,7 @@
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/zoom.h"
+#include "tests/support/window_fixture.h"
 
 using namespace brennick;
 
@@ -23,19 +24,13 @@ class ScreenFitTest : public QObject {
   Q_OBJECT
 
  private:
-  SilentDialogs dialogs_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
-  MainWindow& w() { return *window_; }
+  test_support::ProgramFixture program_;
+  MainWindow& w() { return *program_.window; }
 
   void start(int stored = 100) {
-    window_.reset();
+    program_.stop();
     store_zoom(stored);
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
-    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
-    w().create_secondary_windows();
+    program_.start();
   }
 
   // A window's size and where each of its widgets stands in it, with its
@@ -61,9 +56,8 @@ class ScreenFitTest : public QObject {
  private slots:
   void init() { start(); }
   void cleanup() {
-    if (window_) w().set_zoom(100);  // the style's zoom is the application's
-    window_.reset();
-    calc_.reset();
+    if (program_.window) w().set_zoom(100);  // the style's zoom is the application's
+    program_.stop();
     store_zoom(100);
   }
 

@@ -18,6 +18,7 @@
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "ui/skill_info_window.h"
+#include "tests/support/window_fixture.h"
 
 using namespace brennick;
 
@@ -25,10 +26,8 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  SilentDialogs dialogs_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
-  MainWindow& w() { return *window_; }
+  test_support::ProgramFixture program_;
+  MainWindow& w() { return *program_.window; }
 
   // The menu item that shows each window.
   static Ctl command_of(WindowId window) {
@@ -54,17 +53,10 @@ class WindowsTest : public QObject {
 
  private slots:
   void init() {
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
-    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
-    w().create_secondary_windows();
+    program_.start();
     w().show();
   }
-  void cleanup() {
-    window_.reset();
-    calc_.reset();
-  }
+  void cleanup() { program_.stop(); }
 
   void fifteen_windows_created_once_in_start_up_order() {
     const QStringList expected = {"FrmAbout",  "FrmSkills",  "FrmArmors", "FrmRobes",   "FrmBMPPatch",
@@ -105,7 +97,7 @@ class WindowsTest : public QObject {
       QCOMPARE(raw(window)->size(), window_info(window).client);
     }
 
-    calc_->user_select_row(Ctl::Select_class, Knight);
+    program_.calc->user_select_row(Ctl::Select_class, Knight);
     w().refresh();
     QVERIFY(!raw(WindowId::Armors)->built());
     QVERIFY(!raw(WindowId::Skills)->built());
@@ -117,7 +109,7 @@ class WindowsTest : public QObject {
     auto* knight = armors->findChild<QGroupBox*>(QStringLiteral("Select_class"));
     QVERIFY(knight);
     QCOMPARE(knight->findChildren<QRadioButton*>().at(5)->isChecked(), true);
-    const BrowserGrid knight_grid = fill_grid(BrowserKind::Armor, BrowserChoice{5, 0}, calc_->format());
+    const BrowserGrid knight_grid = fill_grid(BrowserKind::Armor, BrowserChoice{5, 0}, program_.calc->format());
     for (int c = 0; c < armors->grid()->columnCount(); ++c)
       QCOMPARE(armors->grid()->cell(c, 1), QString::fromStdString(knight_grid.cells[1][static_cast<std::size_t>(c)]));
     // Asked for: the skill window lists the Knight.
