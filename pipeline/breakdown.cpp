@@ -32,38 +32,42 @@ struct Explained {
       Explained{#LBL "_2", Ctl::LBL##_2, 0, STEP, nullptr, &CalcState::FIELD##_2}
 #define TEXT_VALUE(LBL, STEP) Explained{#LBL, Ctl::LBL, 0, STEP}
 
+// The steps of attack power (evasion too) and of the damage over time.
+constexpr int kDmgStep = pass_step("Calc_dmg");
+constexpr int kDotStep = pass_step("Calc_DoT");
+
 // Evasion is written by the buff passes and the skill reports only: its
 // base is its value before them.
 const Explained kExplained[] = {
-    INT_VALUE(Lbl_final_stat_HP, 7, final_hp),
-    INT_VALUE(Lbl_final_stat_MP, 8, final_mp),
-    INT_VALUE(Lbl_final_stat_STM, 9, final_stm),
-    REAL_VALUE(Lbl_final_stat_mp_regen, 10, final_mp_regen),
-    INT_VALUE(Lbl_final_stat_def, 11, final_def),
-    REAL_VALUE(Lbl_final_stat_abs, 12, final_abs),
-    INT_VALUE(Lbl_final_stat_rtg, 13, final_rtg),
-    INT_VALUE(Lbl_final_stat_crit, 14, final_crit),
-    INT_VALUE(Lbl_final_stat_blk, 15, final_blk),
-    Explained{"Lbl_final_stat_atkpow.min", Ctl::Lbl_final_stat_atkpow, 1, 18, &CalcState::final_atkpow_min},
-    Explained{"Lbl_final_stat_atkpow.max", Ctl::Lbl_final_stat_atkpow, 2, 18, &CalcState::final_atkpow_max},
-    Explained{"Lbl_final_stat_atkpow_2.min", Ctl::Lbl_final_stat_atkpow_2, 1, 18, &CalcState::final_atkpow_min_2},
-    Explained{"Lbl_final_stat_atkpow_2.max", Ctl::Lbl_final_stat_atkpow_2, 2, 18, &CalcState::final_atkpow_max_2},
-    Explained{"Lbl_final_stat_eva", Ctl::Lbl_final_stat_eva, 0, 18, &CalcState::final_eva},
-    TEXT_VALUE(Lbl_final_stat_weight, 16),
-    TEXT_VALUE(lbl_final_stat_spd, 23),
-    TEXT_VALUE(Lbl_dot_1h_1, 22), TEXT_VALUE(Lbl_dot_2h_1, 22),
-    TEXT_VALUE(Lbl_dot_1h_2, 22), TEXT_VALUE(Lbl_dot_2h_2, 22),
-    TEXT_VALUE(Lbl_dot_1h_3, 22), TEXT_VALUE(Lbl_dot_2h_3, 22),
-    TEXT_VALUE(Lbl_dot_1h_5, 22), TEXT_VALUE(Lbl_dot_2h_5, 22),
-    TEXT_VALUE(Lbl_dot_1h_4, 22), TEXT_VALUE(Lbl_dot_2h_4, 22),
+    INT_VALUE(Lbl_final_stat_HP, pass_step("Calc_HP"), final_hp),
+    INT_VALUE(Lbl_final_stat_MP, pass_step("Calc_MP"), final_mp),
+    INT_VALUE(Lbl_final_stat_STM, pass_step("Calc_STM"), final_stm),
+    REAL_VALUE(Lbl_final_stat_mp_regen, pass_step("Calc_MP_regen"), final_mp_regen),
+    INT_VALUE(Lbl_final_stat_def, pass_step("Calc_defense"), final_def),
+    REAL_VALUE(Lbl_final_stat_abs, pass_step("Calc_Absorption"), final_abs),
+    INT_VALUE(Lbl_final_stat_rtg, pass_step("Calc_AtkRtg"), final_rtg),
+    INT_VALUE(Lbl_final_stat_crit, pass_step("Calc_Critical"), final_crit),
+    INT_VALUE(Lbl_final_stat_blk, pass_step("Calc_Block"), final_blk),
+    Explained{"Lbl_final_stat_atkpow.min", Ctl::Lbl_final_stat_atkpow, 1, kDmgStep, &CalcState::final_atkpow_min},
+    Explained{"Lbl_final_stat_atkpow.max", Ctl::Lbl_final_stat_atkpow, 2, kDmgStep, &CalcState::final_atkpow_max},
+    Explained{"Lbl_final_stat_atkpow_2.min", Ctl::Lbl_final_stat_atkpow_2, 1, kDmgStep, &CalcState::final_atkpow_min_2},
+    Explained{"Lbl_final_stat_atkpow_2.max", Ctl::Lbl_final_stat_atkpow_2, 2, kDmgStep, &CalcState::final_atkpow_max_2},
+    Explained{"Lbl_final_stat_eva", Ctl::Lbl_final_stat_eva, 0, kDmgStep, &CalcState::final_eva},
+    TEXT_VALUE(Lbl_final_stat_weight, pass_step("Calc_weight")),
+    TEXT_VALUE(lbl_final_stat_spd, pass_step("Calc_Speed")),
+    TEXT_VALUE(Lbl_dot_1h_1, kDotStep), TEXT_VALUE(Lbl_dot_2h_1, kDotStep),
+    TEXT_VALUE(Lbl_dot_1h_2, kDotStep), TEXT_VALUE(Lbl_dot_2h_2, kDotStep),
+    TEXT_VALUE(Lbl_dot_1h_3, kDotStep), TEXT_VALUE(Lbl_dot_2h_3, kDotStep),
+    TEXT_VALUE(Lbl_dot_1h_5, kDotStep), TEXT_VALUE(Lbl_dot_2h_5, kDotStep),
+    TEXT_VALUE(Lbl_dot_1h_4, kDotStep), TEXT_VALUE(Lbl_dot_2h_4, kDotStep),
 };
 #undef INT_VALUE
 #undef REAL_VALUE
 #undef TEXT_VALUE
 
-// The buff passes and the skill report.
-constexpr int kBuffSteps[] = {19, 20, 21};
-constexpr int kSkillStep = 20;
+// The buff passes and the skill report between them.
+constexpr int kSkillStep = pass_step("Calc_skills");
+constexpr int kBuffSteps[] = {pass_step("Calc_castOn", 1), kSkillStep, pass_step("Calc_castOn", 2)};
 
 // --- sources -------------------------------------------------------------------
 

@@ -100,6 +100,14 @@ constexpr PassStep kPassSteps[kPassStepCount] = {
     {"display_final_results", [](Calculator& c) { c.display_final_results(); }},
 };
 
+// The table runs the operations the header names, in its order.
+constexpr bool steps_match_their_names() {
+  for (int i = 0; i < kPassStepCount; ++i)
+    if (std::string_view(kPassSteps[i].operation) != kPassStepOperations[i]) return false;
+  return true;
+}
+static_assert(steps_match_their_names());
+
 }  // namespace
 
 const char* pass_step_operation(int step) {

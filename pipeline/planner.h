@@ -30,7 +30,20 @@ void run_pass_with(Calculator& calc, Ctl sender, const IniDocument* pasted);
 // The steps of the pass and the operation each runs ("get_data_from_fields"
 // .. "display_final_results"; steps 19 and 21 are both "Calc_castOn").
 inline constexpr int kPassStepCount = 24;
+inline constexpr const char* kPassStepOperations[kPassStepCount] = {
+    "get_data_from_fields", "set_level_regs", "handle_quests", "calc_free_stat_points", "calc_free_skill_points",
+    "calc_free_t4skill_points", "Calc_HP", "Calc_MP", "Calc_STM", "Calc_MP_regen", "Calc_defense",
+    "Calc_Absorption", "Calc_AtkRtg", "Calc_Critical", "Calc_Block", "Calc_weight", "handle_ForceOrb", "Calc_dmg",
+    "Calc_castOn", "Calc_skills", "Calc_castOn", "Calc_DoT", "Calc_Speed", "display_final_results"};
 const char* pass_step_operation(int step);  // "" outside 1 .. 24
+
+// The number (1 .. 24) of the `nth` step that runs `operation`; 0 when
+// there is none. Usable in constant expressions.
+constexpr int pass_step(std::string_view operation, int nth = 1) {
+  for (int i = 0; i < kPassStepCount; ++i)
+    if (operation == kPassStepOperations[i] && --nth == 0) return i + 1;
+  return 0;
+}
 
 class Planner : public Calculator {
  public:
