@@ -36,6 +36,7 @@
 #include "engine/services.h"
 #include "pipeline/planner.h"
 #include "pipeline/user_action.h"
+#include "tests/support/recording.h"
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
 #include "ui/main_window.h"
@@ -271,8 +272,13 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
-  Application app =
-      start_application(QCoreApplication::applicationDirPath(), std::make_unique<SilentDialogs>(), QLocale::c());
+  // The patcher's question is agreed to for its own made-up game folder only.
+  auto dialogs = std::make_unique<brennick::test_support::RecordingDialogs>();
+  const std::string game = QDir::temp().filePath(QStringLiteral("brennick-screenshots/")).toStdString();
+  dialogs->on_question = [game](const std::string& text) {
+    return text.find(" under " + game) != std::string::npos ? Answer::Yes : Answer::No;
+  };
+  Application app = start_application(QCoreApplication::applicationDirPath(), std::move(dialogs), QLocale::c());
   if (app.terminate || !app.window) {
     std::fprintf(stderr, "brennick_screenshots: the program did not start\n");
     return 1;
