@@ -11,6 +11,7 @@
 // would instead of a file; a code that is refused leaves the start sheet,
 // its message is the status, and no --set or --click is applied. Exit
 // status 0 when the last pass completed, 1 when it ended with an error.
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -76,12 +77,23 @@ int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, con
   start_sheet(calc);
   PassTrace trace;
   if (a.trace) calc.pass_observer = &trace;
-  // The load and every action are steps of one history, as in the window.
+  // With --undo or --redo, the load and every action are steps of one
+  // history, as in the window; without them no step is kept.
+  const bool edits = std::any_of(actions.begin(), actions.end(),
+                                 [](const GivenAction& g) { return g.kind != GivenAction::Kind::Action; });
   UndoHistory history;
-  if (a.build) history.record(calc, [&] { calc.user_click(Ctl::MainMenu_file_load); });
+  UndoHistory* steps = edits ? &history : nullptr;
+  auto step = [&](const auto& action) {
+    if (steps) {
+      steps->record(calc, action);
+    } else {
+      action();
+    }
+  };
+  if (a.build) step([&] { calc.user_click(Ctl::MainMenu_file_load); });
   bool code_loaded = true;
-  if (a.code) history.record(calc, [&] { code_loaded = calc.user_paste_build_code(*a.code); });
-  if (code_loaded && !apply_actions(calc, actions, actions.size(), &history)) return 2;
+  if (a.code) step([&] { code_loaded = calc.user_paste_build_code(*a.code); });
+  if (code_loaded && !apply_actions(calc, actions, actions.size(), steps)) return 2;
   calc.pass_observer = nullptr;
   // A failed save shows in the status, so the exit status is 1.
   if (a.save_to && code_loaded) file_saveClick(calc);
