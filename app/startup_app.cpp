@@ -4,7 +4,8 @@
 #include <QLocale>
 
 #include "app/qt_error_log.h"
-#include "buildfile/close_app.h"
+#include "pipeline/session.h"
+#include "ui/app_settings.h"
 #include "data/item_tables.h"
 #include "data/skill_catalog.h"
 #include "pipeline/planner.h"
@@ -28,7 +29,10 @@ Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> d
 
   // 1-2: the locale's separator and the program's folder.
   const NumberFormat format = locale_decimal_comma(locale) ? NumberFormat::comma() : NumberFormat::point();
-  app.calc = std::make_unique<Planner>(format, Planner::Services{app.dialogs.get(), app.error_log.get(), nullptr});
+  app.settings = std::make_unique<QtSettingsStore>();
+  app.session = std::make_unique<Session>(format, Planner::Services{app.dialogs.get(), app.error_log.get(), nullptr},
+                                          Session::Options{app.settings.get()});
+  app.calc = &app.session->planner();
   Planner& calc = *app.calc;
   calc.state.app_dir = dir;
 
@@ -45,7 +49,7 @@ Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> d
   start_sheet(calc);
 
   // 9: the window, sized to its client area; then the other windows in order.
-  app.window = std::make_unique<MainWindow>(calc);
+  app.window = std::make_unique<MainWindow>(*app.session);
   app.window->create_secondary_windows();
   return app;
 }
@@ -61,8 +65,8 @@ Application start_program() {
   if (app.terminate) return app;
   qt_dialogs.set_parent(app.window.get());
   // Closing the window asks whether to save the build first.
-  app.window->set_may_close([&calc = *app.calc, window = app.window.get()] {
-    const bool end = oncloserunthis(calc);
+  app.window->set_may_close([&session = *app.session, window = app.window.get()] {
+    const bool end = session.may_close();
     window->refresh();  // a failed save shows in the status bar
     return end;
   });

@@ -14,6 +14,8 @@ namespace brennick {
 
 class Planner;
 class MainWindow;
+class Session;
+class SettingsStore;
 
 struct Application {
   Application();
@@ -22,7 +24,9 @@ struct Application {
 
   std::unique_ptr<Dialogs> dialogs;
   std::unique_ptr<ErrorLog> error_log;
-  std::unique_ptr<Planner> calc;
+  std::unique_ptr<SettingsStore> settings;  // the recent files in the program's settings
+  std::unique_ptr<Session> session;         // the build the window shows
+  Planner* calc = nullptr;                  // the session's planner
   std::unique_ptr<MainWindow> window;
   bool terminate = false;  // the fatal file dialog was answered with OK
 };

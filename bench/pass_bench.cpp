@@ -29,6 +29,7 @@
 #include "pipeline/planner.h"
 #include "pipeline/user_action.h"
 #include "engine/startup.h"
+#include "pipeline/session.h"
 #include "ui/main_window.h"
 
 using namespace brennick;
@@ -198,18 +199,17 @@ BENCHMARK(BM_BuildLoad)->Unit(benchmark::kMicrosecond);
 
 void BM_WindowPass(benchmark::State& st) {
   SilentDialogs dialogs;
-  Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
-  calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-  start_sheet(calc);
-  MainWindow window(calc);
+  Session session(NumberFormat::point(), {&dialogs, nullptr, nullptr});
+  session.start(QCoreApplication::applicationDirPath().toStdString());
+  Planner& calc = session.planner();
+  MainWindow window(session);
   window.show();
   equip(calc);
   window.refresh();
   int health = 200;
   for (auto _ : st) {
     // What one keystroke in a statistic does: the edit, the pass, the refresh.
-    calc.user_set_text(Ctl::stat_health, std::to_string(health = health == 200 ? 201 : 200));
-    window.refresh();
+    window.act([&](Session& s) { s.set_text(Ctl::stat_health, std::to_string(health = health == 200 ? 201 : 200)); });
   }
 }
 BENCHMARK(BM_WindowPass)->Unit(benchmark::kMicrosecond);

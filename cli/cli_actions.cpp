@@ -58,21 +58,14 @@ void add_history_options(CLI::App* cmd) {
   cmd->add_flag("--redo")->description("Do the change taken back last again, as Edit -> Redo does");
 }
 
-bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count,
-                   UndoHistory* history) {
+bool apply_actions(Session& session, const std::vector<GivenAction>& actions, std::size_t count) {
   for (std::size_t i = 0; i < count && i < actions.size(); ++i) {
     const GivenAction& given = actions[i];
     if (given.kind != GivenAction::Kind::Action) {
-      if (history) given.kind == GivenAction::Kind::Undo ? history->undo(calc) : history->redo(calc);
+      given.kind == GivenAction::Kind::Undo ? session.undo() : session.redo();
       continue;
     }
-    bool applied = true;
-    if (history) {
-      history->record(calc, [&] { applied = apply_user_action(calc, given.action); });
-    } else {
-      applied = apply_user_action(calc, given.action);
-    }
-    if (!applied) {
+    if (!session.apply(given.action)) {
       std::cerr << "brennick-cli: --click " << actions[i].action.value << ": no such menu item\n";
       return false;
     }

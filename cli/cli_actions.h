@@ -8,8 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "pipeline/planner.h"
-#include "pipeline/undo_history.h"
+#include "pipeline/session.h"
 #include "pipeline/user_action.h"
 
 namespace brennick {
@@ -55,12 +54,12 @@ CLI::Option* add_action_options(CLI::App* cmd, std::vector<std::string>& sets, s
 std::vector<GivenAction> actions_in_order(const CLI::App& cmd, const std::vector<std::string>& sets,
                                           const std::vector<std::string>& clicks, const CLI::Option* set);
 
-// Applies the first `count` actions in order as the user would; false (with
-// the message on stderr) when a clicked menu item does not exist. With a
-// history, each action is one step of it and --undo / --redo take back and
-// do again as Edit -> Undo and Redo do (nothing when there is no step).
-bool apply_actions(Planner& calc, const std::vector<GivenAction>& actions, std::size_t count,
-                   UndoHistory* history = nullptr);
+// Applies the first `count` actions in order as the user would, each one
+// step of the session's history; --undo / --redo take back and do again as
+// Edit -> Undo and Redo do (nothing when there is no step, or the session
+// keeps no history). False (with the message on stderr) when a clicked
+// menu item does not exist.
+bool apply_actions(Session& session, const std::vector<GivenAction>& actions, std::size_t count);
 
 // The --undo and --redo flags of eval, in order among --set and --click.
 void add_history_options(CLI::App* cmd);

@@ -1,13 +1,13 @@
 // brennick-cli code BUILD.brk [--json]
 //
 // Prints the build code of a build file on one line (see
-// buildfile/build_code.h); --json prints {"code", "characters"}. Exit status
+// the build-code layer); --json prints {"code", "characters"}. Exit status
 // 1 when the file cannot be read.
 #include <iostream>
 #include <string>
 
-#include "buildfile/build_code.h"
 #include "cli/command.h"
+#include "pipeline/session.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,7 +21,7 @@ void add_code_command(CLI::App& program, CommandContext& context) {
   cmd->add_flag("--json", *json, "Print {\"code\", \"characters\"} as JSON");
   cmd->callback([build, json, &context] {
     try {
-      const std::string code = build_code_of(load_ini_file(*build));
+      const std::string code = build_code_of_file(*build);
       if (*json) {
         nlohmann::ordered_json j;
         j["code"] = code;

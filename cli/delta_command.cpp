@@ -14,7 +14,6 @@
 
 #include "cli/cli_actions.h"
 #include "cli/command.h"
-#include "engine/startup.h"
 #include "pipeline/item_delta.h"
 
 namespace brennick::cli {
@@ -34,10 +33,12 @@ int run_delta(const CLI::App& cmd, const DeltaArgs& a, const CLI::Option* set) {
     return 2;
   }
   CliDialogs dialogs(a.build);
-  Planner calc(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&dialogs, nullptr, nullptr});
-  start_sheet(calc);
-  if (a.build) calc.user_click(Ctl::MainMenu_file_load);
-  if (!apply_actions(calc, actions, actions.size() - 1)) return 2;
+  Session session(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&dialogs, nullptr, nullptr},
+                  {.keep_history = false});
+  session.start("");
+  if (a.build) session.load();
+  Planner& calc = session.planner();
+  if (!apply_actions(session, actions, actions.size() - 1)) return 2;
   const GivenAction& last = actions.back();
   DeltaProbe probe(calc);
   const std::optional<std::vector<LabelChange>> measured = probe.changes(last.action);

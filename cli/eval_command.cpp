@@ -17,12 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "buildfile/build_code.h"
-#include "buildfile/build_file.h"
 #include "cli/cli_actions.h"
 #include "cli/command.h"
 #include "engine/sheet_json.h"
-#include "engine/startup.h"
 #include "pipeline/pass_trace.h"
 
 namespace brennick::cli {
@@ -72,31 +69,22 @@ struct EvalArgs {
 int run_eval(const CLI::App& cmd, const EvalArgs& a, const CLI::Option* set, const std::string& app_dir) {
   const std::vector<GivenAction> actions = actions_in_order(cmd, a.sets, a.clicks, set);
   EvalDialogs cli_dialogs(a.build, a.save_to);
-  Planner calc(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&cli_dialogs, nullptr, nullptr});
-  calc.state.app_dir = app_dir;
-  start_sheet(calc);
-  PassTrace trace;
-  if (a.trace) calc.pass_observer = &trace;
   // With --undo or --redo, the load and every action are steps of one
   // history, as in the window; without them no step is kept.
   const bool edits = std::any_of(actions.begin(), actions.end(),
                                  [](const GivenAction& g) { return g.kind != GivenAction::Kind::Action; });
-  UndoHistory history;
-  UndoHistory* steps = edits ? &history : nullptr;
-  auto step = [&](const auto& action) {
-    if (steps) {
-      steps->record(calc, action);
-    } else {
-      action();
-    }
-  };
-  if (a.build) step([&] { calc.user_click(Ctl::MainMenu_file_load); });
-  bool code_loaded = true;
-  if (a.code) step([&] { code_loaded = calc.user_paste_build_code(*a.code); });
-  if (code_loaded && !apply_actions(calc, actions, actions.size(), steps)) return 2;
+  Session session(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(),
+                  {&cli_dialogs, nullptr, nullptr}, {.keep_history = edits});
+  session.start(app_dir);
+  Planner& calc = session.planner();
+  PassTrace trace;
+  if (a.trace) calc.pass_observer = &trace;
+  if (a.build) session.load();
+  const bool code_loaded = !a.code || session.paste_build_code(*a.code);
+  if (code_loaded && !apply_actions(session, actions, actions.size())) return 2;
   calc.pass_observer = nullptr;
   // A failed save shows in the status, so the exit status is 1.
-  if (a.save_to && code_loaded) file_saveClick(calc);
+  if (a.save_to && code_loaded) session.save();
 
   if (a.json) {
     nlohmann::ordered_json out = sheet_json(calc);

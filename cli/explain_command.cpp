@@ -13,7 +13,6 @@
 
 #include "cli/cli_actions.h"
 #include "cli/command.h"
-#include "engine/startup.h"
 #include "pipeline/breakdown.h"
 
 namespace brennick::cli {
@@ -38,10 +37,12 @@ std::string name_problem(const std::string& name) {
 int run_explain(const CLI::App& cmd, const ExplainArgs& a, const CLI::Option* set) {
   const std::vector<GivenAction> actions = actions_in_order(cmd, a.sets, a.clicks, set);
   CliDialogs dialogs(a.build);
-  Planner calc(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&dialogs, nullptr, nullptr});
-  start_sheet(calc);
-  if (a.build) calc.user_click(Ctl::MainMenu_file_load);
-  if (!apply_actions(calc, actions, actions.size())) return 2;
+  Session session(a.locale == "comma" ? NumberFormat::comma() : NumberFormat::point(), {&dialogs, nullptr, nullptr},
+                  {.keep_history = false});
+  session.start("");
+  if (a.build) session.load();
+  Planner& calc = session.planner();
+  if (!apply_actions(session, actions, actions.size())) return 2;
   const std::optional<Breakdown> b = explain(calc, a.name);
   if (a.json) {
     std::cout << breakdown_json(*b).dump(2) << "\n";

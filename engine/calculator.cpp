@@ -147,6 +147,12 @@ bool is_item_list(Ctl id) {
   }
 }
 
+ScopedDialogs::ScopedDialogs(Calculator& calc, Dialogs& replacement) : calc_(calc), replaced_(calc.dialogs()) {
+  calc_.services_.dialogs = &replacement;
+}
+
+ScopedDialogs::~ScopedDialogs() { calc_.services_.dialogs = &replaced_; }
+
 Calculator::Calculator(NumberFormat format, Services services, Pass pass)
     : format_(format), services_(services), pass_(pass) {
   if (!pass_) throw std::invalid_argument("Calculator needs its recalculation pass");

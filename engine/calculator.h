@@ -38,6 +38,23 @@ class PassObserver {
   virtual void step_failed(int step, const char* operation, const Calculator& calc) = 0;
 };
 
+// Puts other dialogs in place of the calculator's own for one command (a
+// load whose file is known, a load or save whose chosen file is wanted),
+// and the calculator's own back when the command ends, thrown or not.
+class ScopedDialogs {
+ public:
+  ScopedDialogs(Calculator& calc, Dialogs& replacement);
+  ~ScopedDialogs();
+  ScopedDialogs(const ScopedDialogs&) = delete;
+  ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+  // The calculator's own dialogs, which the replacement may pass questions on to.
+  Dialogs& replaced() const { return replaced_; }
+
+ private:
+  Calculator& calc_;
+  Dialogs& replaced_;
+};
+
 class Calculator {
  public:
   struct Services {
@@ -60,8 +77,6 @@ class Calculator {
   ErrorLog* error_log() const { return services_.error_log; }
   // The windows told the chosen class (null: none), when they exist after the calculator.
   void set_class_listener(ClassListener* classes) { services_.classes = classes; }
-  // Other dialogs (not null), e.g. for one command that knows its file.
-  void set_dialogs(Dialogs* dialogs) { services_.dialogs = dialogs; }
 
   // True when a change of the control starts its handler now.
   bool attached(Ctl id) const;
@@ -142,6 +157,7 @@ class Calculator {
   std::uint64_t passes() const { return passes_; }
 
  private:
+  friend class ScopedDialogs;
   NumberFormat format_;
   Services services_;
   Pass pass_;

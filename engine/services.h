@@ -32,6 +32,31 @@ class Dialogs {
   // overwriting); nothing when cancelled.
   virtual std::optional<std::string> save_file(const std::string& title, const std::string& filter,
                                                const std::string& default_extension) = 0;
+  // The file the next save dialog proposes (the build's current file; ""
+  // for none). Dialogs without a person ignore it.
+  virtual void suggest_save_name(const std::string&) {}
+};
+
+// Passes every question on to other dialogs: a command that answers one
+// question itself overrides that one alone.
+class ForwardingDialogs : public Dialogs {
+ public:
+  explicit ForwardingDialogs(Dialogs& to) : to_(to) {}
+  void information(const std::string& text) override { to_.information(text); }
+  Answer error_ok(const std::string& text) override { return to_.error_ok(text); }
+  Answer warning_yes_no_abort(const std::string& text) override { return to_.warning_yes_no_abort(text); }
+  Answer question_yes_no(const std::string& text) override { return to_.question_yes_no(text); }
+  std::optional<std::string> open_file(const std::string& title, const std::string& filter) override {
+    return to_.open_file(title, filter);
+  }
+  std::optional<std::string> save_file(const std::string& title, const std::string& filter,
+                                       const std::string& default_extension) override {
+    return to_.save_file(title, filter, default_extension);
+  }
+  void suggest_save_name(const std::string& file) override { to_.suggest_save_name(file); }
+
+ private:
+  Dialogs& to_;
 };
 
 class ErrorLog {

@@ -224,21 +224,12 @@ void Planner::user_click(Ctl id) {
 namespace {
 
 // The open dialog answering one file; everything else goes to the real dialogs.
-class ChosenFile : public Dialogs {
+class ChosenFile : public ForwardingDialogs {
  public:
-  ChosenFile(Dialogs& real, std::string path) : real_(real), path_(std::move(path)) {}
-  void information(const std::string& text) override { real_.information(text); }
-  Answer error_ok(const std::string& text) override { return real_.error_ok(text); }
-  Answer warning_yes_no_abort(const std::string& text) override { return real_.warning_yes_no_abort(text); }
-  Answer question_yes_no(const std::string& text) override { return real_.question_yes_no(text); }
+  ChosenFile(Dialogs& real, std::string path) : ForwardingDialogs(real), path_(std::move(path)) {}
   std::optional<std::string> open_file(const std::string&, const std::string&) override { return path_; }
-  std::optional<std::string> save_file(const std::string& title, const std::string& filter,
-                                       const std::string& extension) override {
-    return real_.save_file(title, filter, extension);
-  }
 
  private:
-  Dialogs& real_;
   std::string path_;
 };
 
@@ -269,11 +260,9 @@ bool Planner::user_paste_build_code(std::string_view code) {
 }
 
 void Planner::user_load_file(const std::string& path) {
-  Dialogs& real = dialogs();
-  ChosenFile chosen(real, path);
-  set_dialogs(&chosen);
+  ChosenFile chosen(dialogs(), path);
+  ScopedDialogs swap(*this, chosen);
   guarded(Ctl::MainMenu_file_load, [&] { run_calculation(Ctl::MainMenu_file_load); });
-  set_dialogs(&real);
 }
 
 void Planner::user_leave(Ctl id) {

@@ -22,6 +22,18 @@ void store_recent_files(const QStringList& files) {
   s.setValue(kRecentFiles, files);
 }
 
+std::vector<std::string> QtSettingsStore::recent_files() const {
+  std::vector<std::string> files;
+  for (const QString& f : stored_recent_files()) files.push_back(f.toStdString());
+  return files;
+}
+
+void QtSettingsStore::store_recent_files(const std::vector<std::string>& files) {
+  QStringList list;
+  for (const std::string& f : files) list << QString::fromStdString(f);
+  brennick::store_recent_files(list);
+}
+
 int stored_zoom() {
   BRENNICK_SETTINGS(s);
   return s.value(kZoom, 100).toInt();

@@ -6,8 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "buildfile/build_code.h"
-#include "pipeline/planner.h"
+#include "pipeline/session.h"
 #include "ui/main_window.h"
 
 namespace brennick {
@@ -40,24 +39,13 @@ void add_build_code_commands(MainWindow& window) {
 }
 
 void copy_build_code(MainWindow& window) {
-  Planner& calc = window.calculator();
-  const std::string code = build_code_of_sheet(calc);
-  QGuiApplication::clipboard()->setText(QString::fromStdString(code));
-  // In panel 1, where messages stay until the next change (panel 0 follows
-  // the pointer's hints).
-  calc.sheet.status_panel1 = build_code_copied_text(code);
-  window.refresh();
-}
-
-std::string build_code_copied_text(const std::string& code) {
-  return "Build code copied (" + std::to_string(code.size()) + " characters)";
+  window.act([](Session& s) { QGuiApplication::clipboard()->setText(QString::fromStdString(s.copy_build_code())); });
 }
 
 void paste_build_code(MainWindow& window) {
   // A paste is one step of the undo history, like a load.
   const std::string code = QGuiApplication::clipboard()->text().toStdString();
-  window.user_action(
-      [&] { window.calculator().user_paste_build_code(code); });
+  window.act([&](Session& s) { s.paste_build_code(code); });
 }
 
 }  // namespace brennick

@@ -33,10 +33,9 @@
 #include <limits>
 
 #include "assets/art.h"
-#include "buildfile/build_file.h"
 #include "pipeline/breakdown.h"
 #include "pipeline/item_delta.h"
-#include "pipeline/planner.h"
+#include "pipeline/session.h"
 #include "engine/image_files.h"
 #include "engine/startup.h"
 #include "ui/build_code_menu.h"
@@ -185,8 +184,8 @@ QString memo_text(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(Planner& calc, QWidget* parent)
-    : QMainWindow(parent), calc_(calc), shown_revisions_(kControlCount, 0) {
+MainWindow::MainWindow(Session& session, QWidget* parent)
+    : QMainWindow(parent), session_(session), calc_(session.planner()), shown_revisions_(kControlCount, 0) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowIcon(icon_of(art::Icon::Application));
   // The font comes first, so that the controls are made with it rather than
@@ -386,7 +385,7 @@ struct MainWindow::Binders {
     spin->setRange(spec.min, spec.max);
     spin->setKeyboardTracking(true);
     connect(spin, &QSpinBox::valueChanged, &w, [&w, id](int value) {
-      w.user_action([&] { w.calc_.user_set_text(id, int_text(value)); }, id);
+      w.act([&](Session& s) { s.set_text(id, int_text(value)); });
     });
     return spin;
   }
@@ -400,7 +399,7 @@ struct MainWindow::Binders {
   static QWidget* build_text_box(MainWindow& w, Ctl id, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     connect(edit, &QLineEdit::textEdited, &w, [&w, id](const QString& text) {
-      w.user_action([&] { w.calc_.user_set_text(id, text.toStdString()); }, id);
+      w.act([&](Session& s) { s.set_text(id, text.toStdString()); });
     });
     return edit;
   }
@@ -442,7 +441,7 @@ struct MainWindow::Binders {
       combo->view()->viewport()->installEventFilter(&w);
     }
     connect(combo, &QComboBox::activated, &w, [&w, id](int row) {
-      w.user_action([&] { w.calc_.user_select_row(id, row); });
+      w.act([&](Session& s) { s.select_row(id, row); });
       // The class's hint shows even where the pointer left another one.
       if (id == C::Select_class) w.panel0_->setText(qs(w.calc_.sheet.status_panel0));
     });
@@ -479,7 +478,7 @@ struct MainWindow::Binders {
   static QWidget* build_check_box(MainWindow& w, Ctl id, QWidget* parent) {
     auto* check = new QCheckBox(parent);
     connect(check, &QCheckBox::clicked, &w, [&w, id](bool checked) {
-      w.user_action([&] { w.calc_.user_set_checked(id, checked); });
+      w.act([&](Session& s) { s.set_checked(id, checked); });
     });
     return check;
   }
@@ -706,10 +705,6 @@ void MainWindow::perform(Ctl id) {
     case C::Button1:
       close();
       return;
-    case C::MainMenu_file_save:
-    case C::MainMenu_file_load:
-      load_or_save(id);
-      return;
     case C::MainMenu_help_help:
       return;
     default:
@@ -720,15 +715,13 @@ void MainWindow::perform(Ctl id) {
     perform(layout::tool_button_command(id));
     return;
   }
-  user_action([&] { calc_.user_click(id); });
+  act([id](Session& s) { s.click(id); });
 }
 
 void MainWindow::leave_box(Ctl id) {
   auto* edit = static_cast<QLineEdit*>(widget(id));
-  const std::uint32_t before = calc_.sheet.revision(id);
-  user_action([&] { calc_.user_leave(id); }, id);
-  history_.end_typing();
-  const bool put_back = calc_.sheet.revision(id) != before;
+  bool put_back = false;
+  act([&](Session& s) { put_back = s.leave(id); });
   if (put_back) {
     // The check put "0" back: the box keeps the focus.
     QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
@@ -799,7 +792,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
       // What was typed into the box is one step from here on.
-      if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)) history_.end_typing();
+      if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)) session_.end_typing();
       const QVariant name = w->property(kControlProperty);
       if (!qobject_cast<QLineEdit*>(w) || !name.toBool()) break;
       if (auto id = control_by_name(w->objectName().toStdString());

@@ -3,22 +3,24 @@
 // The window is built from the control table (engine/controls.def): every
 // control of the sheet becomes one widget whose objectName is the control's
 // name, placed at its pixel rectangle (ui/main_window_layout.h). The window
-// holds no state of its own: a user's edit goes to the Planner's user_*
-// operation, and after every action refresh() copies what changed in the
-// sheet back into the widgets, with their signals blocked.
+// is a view of one Session (pipeline/session.h), the document: a user's
+// edit goes to the session's command, and after every action refresh()
+// copies what changed in the sheet back into the widgets, with their
+// signals blocked. Undo, the recent files, the current file and the
+// modified mark are the session's; the window shows them.
 //
 // Use:
 //   brennick::QtDialogs dialogs;                       // or any Dialogs
-//   brennick::Planner calc(format, {&dialogs, &log, &listener});
-//   calc.state.app_dir = ...;                          // before the window
-//   ... start-up steps on calc (pictures, lists, status "OK") ...
-//   brennick::MainWindow w(calc);                      // shows the sheet as it is
+//   brennick::Session session(format, {&dialogs, &log, &listener}, {&settings});
+//   session.planner().state.app_dir = ...;             // before the window
+//   ... start-up steps on session.planner() (pictures, lists, status "OK") ...
+//   brennick::MainWindow w(session);                   // shows the sheet as it is
 //   w.set_may_close([&] { return ...; });              // the close question
 //   w.create_secondary_windows();                      // About .. aging simulator
 //   w.show();
 //
-// The calculator must outlive the window. Every message box the window
-// shows goes through calc.dialogs().
+// The session must outlive the window. Every message box the window
+// shows goes through the planner's dialogs.
 #pragma once
 
 #include <QFont>
@@ -31,7 +33,6 @@
 #include <vector>
 
 #include "engine/sheet.h"
-#include "pipeline/undo_history.h"
 #include "ui/secondary_windows.h"
 
 class QAction;
@@ -45,11 +46,12 @@ class QToolBar;
 namespace brennick {
 
 class Planner;
+class Session;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(Planner& calc, QWidget* parent = nullptr);
+  explicit MainWindow(Session& session, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Copies every control whose revision changed since the last refresh
@@ -92,26 +94,23 @@ class MainWindow : public QMainWindow {
   // gives it with the current font (empty when everything fits).
   QStringList clipped_captions() const;
 
+  Session& session() { return session_; }
   Planner& calculator() { return calc_; }
 
   // --- undo and redo, the modified mark, recent files (main_window_comforts.cpp)
-  // Runs one user action on the sheet as one step of the undo history, then
-  // refreshes. `typing`: the box typed into (its keystrokes are one step
-  // until it loses the focus).
-  void user_action(const std::function<void()>& action, std::optional<Ctl> typing = std::nullopt);
+  // Runs a command of the session as the user's input does, then shows
+  // what it changed: window.act([&](Session& s) { s.set_text(id, "6"); }).
+  void act(const std::function<void(Session&)>& command);
   void undo();
   void redo();
-  UndoHistory& history() { return history_; }
   // The Edit menu's and tool bar's actions: "undo", "redo"; the File menu's
   // recent files "recent_file_1" .. ("objectName"s).
   QAction* comfort_action(const QString& name) const;
-  // Loads a build of the recent-files list as "Load Character" would.
-  void load_recent(const QString& path);
   // The zoom of every window, in percent (ui/zoom.h); kept in the settings.
   int zoom() const { return zoom_; }
   void set_zoom(int percent);
   // The recent-files list as the File menu shows it (newest first).
-  QStringList recent_files() const { return recent_; }
+  QStringList recent_files() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -140,15 +139,18 @@ class MainWindow : public QMainWindow {
   void leave_box(Ctl id);
   QWidget* container(Ctl id) const;
   void build_comforts();
+  void build_edit_menu();
+  void build_zoom_menu();
+  void build_history_buttons();
+  void build_recent_files();
   // Lays out every secondary window that waits for its first need.
   void finish_window_layouts();
   // The window at its full size, or as large as its screen allows (the
   // client area then scrolls), and on the screen.
   void fit_to_screen();
   void update_comforts();
-  void remember_file(const QString& path);
-  void load_or_save(Ctl command);
 
+  Session& session_;
   Planner& calc_;
   std::function<bool()> may_close_;
   std::array<QWidget*, kControlCount> widgets_{};
@@ -164,13 +166,10 @@ class MainWindow : public QMainWindow {
   QLabel* panel1_ = nullptr;
   std::string shown_panel0_, shown_panel1_;
 
-  UndoHistory history_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* recent_separator_ = nullptr;
   std::vector<QAction*> recent_actions_;
-  QStringList recent_;
-  QString current_file_;
   std::vector<QAction*> zoom_actions_;
   int zoom_ = 100;
 };

@@ -10,7 +10,7 @@
 
 #include "assets/art.h"
 #include "pipeline/planner.h"
-#include "equipment/menu_items.h"
+#include "pipeline/session.h"
 #include "ui/main_window.h"
 #include "ui/zoom.h"
 
@@ -190,7 +190,7 @@ void PopupMenuView::open(Popup which, Ctl page, const QPoint& global_pos) {
 
 bool PopupMenuView::trigger(const std::string& item) {
   bool ran = false;
-  window_.user_action([&] { ran = click_menu_item(window_.calculator(), item, page_); });
+  window_.act([&](Session& s) { ran = s.click_menu_item(item, page_); });
   return ran;
 }
 

@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   // The name the save dialog starts with: the current build's file name.
   void set_save_name(const QString& name) { save_name_ = name; }
+  void suggest_save_name(const std::string& file) override { save_name_ = QString::fromStdString(file); }
 
   void set_parent(QWidget* parent) { parent_ = parent; }
   // The program's folder: the open dialog always starts there, the save

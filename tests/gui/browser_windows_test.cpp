@@ -19,6 +19,7 @@
 #include "pipeline/planner.h"
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "ui/skill_info_window.h"
@@ -32,16 +33,17 @@ class BrowserWindowsTest : public QObject {
  private:
   SilentDialogs dialogs_;
   std::unique_ptr<ErrorLog> log_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
+  test_support::ProgramFixture program_;
+  Planner* calc_ = nullptr;
+  MainWindow* window_ = nullptr;
 
-  void start(NumberFormat format, const QString& app_dir, ErrorLog* log = nullptr) {
-    window_.reset();
-    calc_ = std::make_unique<Planner>(format, Planner::Services{&dialogs_, log, nullptr});
-    calc_->state.app_dir = app_dir.toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
-    window_->create_secondary_windows();
+  void start(NumberFormat format, std::optional<QString> app_dir = std::nullopt, ErrorLog* log = nullptr) {
+    program_.start({.dialogs = &dialogs_,
+                    .format = format,
+                    .log = log,
+                    .app_dir = app_dir ? std::optional(app_dir->toStdString()) : std::nullopt});
+    calc_ = program_.calc;
+    window_ = program_.window.get();
     window_->show();
   }
   ItemBrowserWindow& browser(WindowId w) {
@@ -86,10 +88,9 @@ class BrowserWindowsTest : public QObject {
   }
 
  private slots:
-  void init() { start(NumberFormat::point(), QCoreApplication::applicationDirPath()); }
+  void init() { start(NumberFormat::point()); }
   void cleanup() {
-    window_.reset();
-    calc_.reset();
+    program_.stop();
     log_.reset();
   }
 
@@ -380,7 +381,7 @@ class BrowserWindowsTest : public QObject {
     }
 
     // A new window, zoomed to 200 % before the browser ever showed.
-    start(NumberFormat::point(), QCoreApplication::applicationDirPath());
+    start(NumberFormat::point());
     ItemBrowserWindow& zoomed = browser(WindowId::Weapons);
     QCOMPARE(widths(zoomed.grid()), unfitted);
     apply_zoom(&zoomed, 200);
@@ -483,7 +484,7 @@ class BrowserWindowsTest : public QObject {
   }
 
   void comma_locale() {
-    start(NumberFormat::comma(), QCoreApplication::applicationDirPath());
+    start(NumberFormat::comma());
     SkillInfoWindow& s = skills();
     s.choose_class(0);
     s.choose_tier(1);

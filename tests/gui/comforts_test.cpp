@@ -26,7 +26,7 @@
 #include "buildfile/build_file.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
-#include "pipeline/planner.h"
+#include "tests/support/window_fixture.h"
 #include "ui/app_settings.h"
 #include "ui/main_window.h"
 #include "ui/item_browser_window.h"
@@ -57,23 +57,20 @@ class ComfortsTest : public QObject {
 
   QTemporaryDir settings_place_, files_;
   std::unique_ptr<FileDialogs> dialogs_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
+  QtSettingsStore settings_;
+  test_support::ProgramFixture program_;
 
-  MainWindow& w() { return *window_; }
-  Planner& calc() { return *calc_; }
+  MainWindow& w() { return *program_.window; }
+  Planner& calc() { return *program_.calc; }
+  Session& session() { return *program_.session; }
   template <class T>
   T* find(const char* name) {
     return w().findChild<T*>(QString::fromLatin1(name));
   }
   void make_window() {
-    window_.reset();
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});
-    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
+    program_.start({.dialogs = dialogs_.get(), .settings = &settings_, .secondary_windows = false});
   }
-  QString title() const { return window_->windowTitle(); }
+  QString title() const { return program_.window->windowTitle(); }
   // Screenshots for a person to look at, where BRENNICK_SHOTS names a folder.
   void save_shots(const QString& zoom, QWidget* browser) {
     const QString folder = qEnvironmentVariable("BRENNICK_SHOTS");
@@ -100,8 +97,7 @@ class ComfortsTest : public QObject {
     make_window();
   }
   void cleanup() {
-    window_.reset();
-    calc_.reset();
+    program_.stop();
     dialogs_.reset();
   }
 
@@ -149,18 +145,18 @@ class ComfortsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w()));
     emit find<QComboBox>("Select_class")->activated(Fighter);
     const std::string before = json_of(calc());
-    const std::size_t steps = w().history().undo_count();
+    const std::size_t steps = session().undo_count();
     auto* box = find<QLineEdit>("stat_armor_def");
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, "123");
     QCOMPARE(calc().sheet.text(Ctl::stat_armor_def), std::string("123"));
-    QCOMPARE(w().history().undo_count(), steps + 1);
+    QCOMPARE(session().undo_count(), steps + 1);
     find<QLineEdit>("stat_shield_def")->setFocus();
     box->setFocus();
     box->end(false);
     QTest::keyClicks(box, "4");
-    QCOMPARE(w().history().undo_count(), steps + 2);
+    QCOMPARE(session().undo_count(), steps + 2);
     w().undo();
     QCOMPARE(box->text(), QStringLiteral("123"));
     w().undo();
@@ -184,7 +180,7 @@ class ComfortsTest : public QObject {
 
     // A change marks the title until the next save; a load clears it too.
     calc().sheet.set_text(Ctl::stat_level, "1");
-    w().user_action([&] { calc().user_set_value(Ctl::stat_level, 44); });
+    w().act([](Session& s) { s.set_text(Ctl::stat_level, "44"); });
     QVERIFY(title().contains(QStringLiteral(" * \u2014 ")));
     dialogs_->open = files_.filePath(QStringLiteral("b5.brk")).toStdString();
     w().perform(Ctl::MainMenu_file_load);

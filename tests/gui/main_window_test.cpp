@@ -25,6 +25,7 @@
 #include "engine/sheet_json.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "tests/support/qt_strings.h"
@@ -46,11 +47,10 @@ class MainWindowTest : public QObject {
 
  private:
   std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
+  test_support::ProgramFixture program_;
 
-  MainWindow& w() { return *window_; }
-  Planner& calc() { return *calc_; }
+  MainWindow& w() { return *program_.window; }
+  Planner& calc() { return *program_.calc; }
   template <class T>
   T* find(Ctl id) {
     return w().findChild<T*>(q(control_spec(id).name));
@@ -64,14 +64,10 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     dialogs_ = std::make_unique<ScriptedDialogs>();
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});
-    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
+    program_.start({.dialogs = dialogs_.get(), .secondary_windows = false});
   }
   void cleanup() {
-    window_.reset();
-    calc_.reset();
+    program_.stop();
     dialogs_.reset();
   }
 
@@ -321,8 +317,7 @@ class MainWindowTest : public QObject {
   void title_and_long_status_messages() {
     QCOMPARE(w().windowTitle(), QStringLiteral("Brennick v0.2.1 beta"));
     calc().user_set_text(Ctl::stat_level, "5");
-    w().history().record(calc(), [&] { calc().user_set_text(Ctl::stat_level, "6"); });
-    w().refresh();
+    w().act([](Session& s) { s.set_text(Ctl::stat_level, "6"); });
     QCOMPARE(w().window_title(), QStringLiteral("Unsaved build * \u2014 Brennick v0.2.1 beta"));
     QCOMPARE(w().window_title().count(QStringLiteral("Brennick")), 1);
     const QString message = QStringLiteral("Cannot write '/home/someone/builds/a rather long folder name/knight.brk': "

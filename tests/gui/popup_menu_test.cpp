@@ -23,6 +23,7 @@
 #include "equipment/weapon_menu.h"
 #include "pipeline/breakdown.h"
 #include "pipeline/item_delta.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/popup_menus.h"
 #include "tests/support/qt_strings.h"
@@ -45,11 +46,10 @@ class PopupMenuTest : public QObject {
 
  private:
   std::unique_ptr<SilentDialogs> dialogs_;
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
+  test_support::ProgramFixture program_;
 
-  MainWindow& w() { return *window_; }
-  Planner& calc() { return *calc_; }
+  MainWindow& w() { return *program_.window; }
+  Planner& calc() { return *program_.calc; }
   QMenu* menu(const char* name) { return w().findChild<QMenu*>(QString::fromLatin1(name)); }
   QAction* action(QMenu* m, const QString& name) { return m->findChild<QAction*>(name); }
   QString box(Ctl id) { return static_cast<QLineEdit*>(w().widget(id))->text(); }
@@ -206,15 +206,11 @@ class PopupMenuTest : public QObject {
 
   void init() {
     dialogs_ = std::make_unique<SilentDialogs>();
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Planner::Services{dialogs_.get(), nullptr, nullptr});
-    calc_->state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
+    program_.start({.dialogs = dialogs_.get(), .secondary_windows = false});
   }
   void cleanup() {
     for (QMenu* m : w().findChildren<QMenu*>()) m->hide();
-    window_.reset();
-    calc_.reset();
+    program_.stop();
     dialogs_.reset();
   }
 

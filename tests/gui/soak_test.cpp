@@ -46,9 +46,7 @@
 #include <random>
 
 #include "app/startup_app.h"
-#include "buildfile/build_code.h"
 #include "buildfile/build_file.h"
-#include "buildfile/close_app.h"
 #include "data/browser_contents.h"
 #include "data/skill_info.h"
 #include "engine/error_log_file.h"
@@ -58,8 +56,7 @@
 #include "equipment/menu_items.h"
 #include "equipment/weapon_menu.h"
 #include "pipeline/planner.h"
-#include "pipeline/recent_files.h"
-#include "pipeline/undo_history.h"
+#include "pipeline/session.h"
 #include "tests/gui/gui_input.h"
 #include "tools/aging_sim.h"
 #include "tools/bmp_patcher.h"
@@ -95,7 +92,6 @@ class SoakDialogs : public Dialogs {
   std::string allowed;              // the only folder a question may be agreed to under
   bool asked_outside = false;       // a question named a folder outside it
   std::vector<std::string> asked;
-  std::optional<std::string> chosen;  // the file the last file dialog answered
 
   void information(const std::string& text) override { asked.push_back("information: " + text); }
   Answer error_ok(const std::string& text) override {
@@ -120,11 +116,11 @@ class SoakDialogs : public Dialogs {
   }
   std::optional<std::string> open_file(const std::string& title, const std::string&) override {
     asked.push_back("open: " + title);
-    return chosen = script.open;
+    return script.open;
   }
   std::optional<std::string> save_file(const std::string& title, const std::string&, const std::string&) override {
     asked.push_back("save: " + title);
-    return chosen = script.save;
+    return script.save;
   }
 };
 
@@ -276,9 +272,8 @@ struct Headless {
   SoakDialogs dialogs;
   MemoryLog log;
   HeadClasses classes{*this};
-  Planner calc;
-  UndoHistory history;
-  QStringList recent;
+  Session session;
+  Planner& calc;  // the session's
   std::string clipboard;
   std::array<HeadBrowser, kBrowserKindCount> browsers;
   int skill_class = -1, skill_tier = -1;
@@ -288,10 +283,10 @@ struct Headless {
   BmpPatcher patcher;
 
   Headless(NumberFormat format, const std::string& app_dir, std::uint64_t seed)
-      : calc(format, {&dialogs, &log, nullptr}), aging_random(seed), patcher(app_dir) {
+      : session(format, {&dialogs, &log, nullptr}), calc(session.planner()), aging_random(seed), patcher(app_dir) {
     calc.state.app_dir = app_dir;
     CheckFiles(calc.state, &log);
-    start_sheet(calc);
+    session.start(app_dir);
     calc.set_class_listener(&classes);  // the windows follow the class from here, as in the program
     for (BrowserKind k : kAllBrowserKinds) fill(k);
   }
@@ -322,8 +317,6 @@ void HeadClasses::set_class(WindowId window, int row) {
 
 // ---------------------------------------------------------------------------
 // One program as the user has it, with its headless twin.
-
-QString absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
 WindowId window_of(BrowserKind k) {
   switch (k) {
@@ -389,11 +382,11 @@ struct Program {
 
   Program(const Folders& f, std::uint64_t seed, bool comma)
       : folders(f), app(start(f, comma, wd)), head(app.calc->format(), f.app.toStdString(), seed) {
-    Planner& calc = *app.calc;
+    Session& session = *app.session;
     MainWindow* w = app.window.get();
     // Closing asks whether to save first, as the program's window does.
-    w->set_may_close([&calc, w] {
-      const bool end = oncloserunthis(calc);
+    w->set_may_close([&session, w] {
+      const bool end = session.may_close();
       w->refresh();
       return end;
     });
@@ -551,13 +544,11 @@ void script_dialogs(Program& p, const Action& a) {
 void drain_focus(Program& p) {
   Headless& h = p.head;
   for (const std::optional<Ctl>& left : p.focus.take()) {
-    h.history.end_typing();
+    h.session.end_typing();
     if (!left) continue;
     const ControlSpec& spec = control_spec(*left);
-    if (spec.kind == ControlKind::TextBox && (spec.flags & (cflag::IntCheck | cflag::RealCheck))) {
-      h.history.record(h.calc, [&] { h.calc.user_leave(*left); }, *left);
-      h.history.end_typing();
-    }
+    if (spec.kind == ControlKind::TextBox && (spec.flags & (cflag::IntCheck | cflag::RealCheck)))
+      h.session.leave(*left);
   }
 }
 
@@ -587,7 +578,7 @@ bool act_paste_text(Program& p, const Action& a) {
   if (!reach(p, p.w().widget(id))) return false;
   gui_test::enter_as_user(p.w().widget(id), q(a.text));
   Headless& h = p.head;
-  h.history.record(h.calc, [&] { h.calc.user_set_text(id, a.text); }, id);
+  h.session.set_text(id, a.text);
   if (a.n) commit_box(p, id);
   return true;
 }
@@ -604,9 +595,7 @@ bool act_key_text(Program& p, const Action& a) {
   auto* edit = static_cast<QLineEdit*>(p.w().widget(id));
   if (!reach(p, edit)) return false;
   Headless& h = p.head;
-  auto key = [&](std::string after) {
-    h.history.record(h.calc, [&] { h.calc.user_set_text(id, after); }, id);
-  };
+  auto key = [&](const std::string& after) { h.session.set_text(id, after); };
   for (int i = 0; i < a.n; ++i) {  // backspaces at the end of the text
     edit->end(false);
     const bool empty = edit->text().isEmpty();
@@ -637,7 +626,7 @@ bool act_number(Program& p, const Action& a) {
   const int value = std::clamp(wanted, spin->minimum(), spin->maximum());
   spin->setValue(wanted);
   Headless& h = p.head;
-  if (value != now) h.history.record(h.calc, [&] { h.calc.user_set_text(id, int_text(value)); }, id);
+  if (value != now) h.session.set_text(id, int_text(value));
   if (a.n == 0) commit_box(p, id);
   return true;
 }
@@ -658,7 +647,7 @@ bool choose_row(Program& p, Ctl id, int raw) {
   const int row = raw % combo->count();
   gui_test::enter_as_user(combo, QString::number(row));
   Headless& h = p.head;
-  h.history.record(h.calc, [&] { h.calc.user_select_row(id, row); });
+  h.session.select_row(id, row);
   return true;
 }
 Action make_list(Gen& g) {
@@ -676,47 +665,22 @@ bool act_check(Program& p, const Action& a) {
   const bool to = !check->isChecked();
   check->click();
   Headless& h = p.head;
-  h.history.record(h.calc, [&] { h.calc.user_set_checked(id, to); });
+  h.session.set_checked(id, to);
   return true;
 }
 
 // The headless side of a command of the main window (a menu item, a tool
 // button, a picture, a button), as the window performs it.
-void head_load_or_save(Program& p, Ctl command);
 void head_perform(Program& p, Ctl id) {
   Headless& h = p.head;
   if (shows_window(id) || id == Ctl::MainMenu_help_help) return;
   if (id == Ctl::MainMenu_file_exit || id == Ctl::Button1) {
-    (void)oncloserunthis(h.calc);
+    (void)h.session.may_close();
     return;
   }
-  if (id == Ctl::MainMenu_file_save || id == Ctl::MainMenu_file_load) return head_load_or_save(p, id);
   if (control_spec(id).kind == ControlKind::ToolButton) return head_perform(p, layout::tool_button_command(id));
-  h.history.record(h.calc, [&] { h.calc.user_click(id); });
+  h.session.click(id);
 }
-void head_remember(Program& p, const std::string& path) {
-  std::vector<std::string> list;
-  for (const QString& f : p.head.recent) list.push_back(f.toStdString());
-  list = with_recent_file(std::move(list), absolute(QString::fromStdString(path)).toStdString());
-  p.head.recent.clear();
-  for (const std::string& f : list) p.head.recent << QString::fromStdString(f);
-}
-void head_load_or_save(Program& p, Ctl command) {
-  Headless& h = p.head;
-  h.dialogs.chosen.reset();
-  bool done = false;
-  if (command == Ctl::MainMenu_file_save) {
-    done = file_saveClick(h.calc, command) == SaveOutcome::Saved;
-  } else {
-    h.history.record(h.calc, [&] { h.calc.user_click(Ctl::MainMenu_file_load); });
-    done = h.dialogs.chosen && h.calc.sheet.status_panel1 == "OK";
-  }
-  if (done && h.dialogs.chosen) {
-    head_remember(p, with_build_extension(*h.dialogs.chosen));
-    h.history.mark_saved();
-  }
-}
-
 Action make_picture(Gen& g) { return action(name_of(g.of(g.choices.pictures))); }
 bool act_picture(Program& p, const Action& a) {
   const Ctl id = *control_by_name(a.target);
@@ -751,24 +715,15 @@ bool act_menu_item(Program& p, const Action& a) {
   if (auto id = control_by_name(a.target)) {
     head_perform(p, *id);
   } else if (name == "undo") {
-    h.history.undo(h.calc);
+    h.session.undo();
   } else if (name == "redo") {
-    h.history.redo(h.calc);
+    h.session.redo();
   } else if (name.startsWith("recent_file_")) {
-    const qsizetype i = name.mid(12).toInt() - 1;
-    const QString path = h.recent.value(i);
-    if (QFileInfo::exists(path)) {
-      h.history.record(h.calc, [&] { h.calc.user_load_file(path.toStdString()); });
-      if (h.calc.sheet.status_panel1 == "OK") {
-        head_remember(p, path.toStdString());
-        h.history.mark_saved();
-      }
-    }
+    h.session.load_recent(static_cast<std::size_t>(name.mid(12).toInt() - 1));
   } else if (name == "MainMenu_export_copy_code") {
-    h.clipboard = build_code_of_sheet(h.calc);
-    h.calc.sheet.status_panel1 = build_code_copied_text(h.clipboard);
+    h.clipboard = h.session.copy_build_code();
   } else if (name == "MainMenu_file_paste_code") {
-    h.history.record(h.calc, [&] { h.calc.user_paste_build_code(h.clipboard); });
+    h.session.paste_build_code(h.clipboard);
   }  // zoom_*: the windows' size only
   p.close_modal_windows();
   return true;
@@ -826,7 +781,7 @@ bool act_popup(Program& p, const Action& a) {
                                  " in the headless core";
     return false;
   }
-  if (enabled) h.history.record(h.calc, [&] { click_menu_item(h.calc, a.target, page); });
+  if (enabled) h.session.click_menu_item(a.target, page);
   return enabled;
 }
 
@@ -1128,12 +1083,13 @@ Fault check_core(Program& p) {
       if (!hs.contains(it.key()) || hs[it.key()] != it.value()) return "state " + it.key() + " differs";
     return "the calculation state differs";
   }
-  UndoHistory& wh = p.w().history();
-  if (wh.undo_count() != h.history.undo_count() || wh.redo_count() != h.history.redo_count() ||
-      wh.modified() != h.history.modified())
-    return "undo history " + std::to_string(wh.undo_count()) + "/" + std::to_string(wh.redo_count()) + " / headless " +
-           std::to_string(h.history.undo_count()) + "/" + std::to_string(h.history.redo_count());
-  if (p.w().recent_files() != h.recent) return "recent files differ";
+  const Session& ws = p.w().session();
+  if (ws.undo_count() != h.session.undo_count() || ws.redo_count() != h.session.redo_count() ||
+      ws.modified() != h.session.modified())
+    return "undo history " + std::to_string(ws.undo_count()) + "/" + std::to_string(ws.redo_count()) + " / headless " +
+           std::to_string(h.session.undo_count()) + "/" + std::to_string(h.session.redo_count());
+  if (ws.recent_files() != h.session.recent_files()) return "recent files differ";
+  if (ws.current_file() != h.session.current_file()) return "the current file differs";
   std::vector<std::string> wa, ha;
   for (const auto& s : p.wd->asked) wa.push_back(p.normal(s));
   for (const auto& s : h.dialogs.asked) ha.push_back(p.normal(s));
@@ -1149,7 +1105,7 @@ Fault check_view(Program& p) {
   const Sheet& sheet = p.wc().sheet;
   if (w.status_text(1) != q(sheet.status_panel1)) return "status bar shows '" + w.status_text(1).toStdString() + "'";
   const bool modified = w.windowTitle().contains(QStringLiteral(" * \u2014 "));
-  if (modified != w.history().modified()) return "the title's modified mark is wrong";
+  if (modified != w.session().modified()) return "the title's modified mark is wrong";
   if (w.windowTitle().count(QString::fromStdString(sheet.text(Ctl::MainForm))) != 1)
     return "the title does not name the program once: " + w.windowTitle().toStdString();
   for (Ctl id : all_controls()) {

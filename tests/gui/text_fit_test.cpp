@@ -10,6 +10,7 @@
 
 #include "engine/startup.h"
 #include "pipeline/planner.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 
 using namespace brennick;
@@ -31,8 +32,9 @@ bool fills_from_tables(Ctl id) {
 class TextFitTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<Planner> calc_;
-  std::unique_ptr<MainWindow> window_;
+  test_support::ProgramFixture program_;
+  Planner* calc_ = nullptr;
+  MainWindow* window_ = nullptr;
 
   void extreme_build(int class_no) {
     Planner& calc = *calc_;
@@ -57,15 +59,12 @@ class TextFitTest : public QObject {
 
  private slots:
   void init() {
-    calc_ = std::make_unique<Planner>(NumberFormat::point(), Calculator::Services{&dialogs_, nullptr, nullptr});
-    start_sheet(*calc_);
-    window_ = std::make_unique<MainWindow>(*calc_);
+    program_.start({.dialogs = &dialogs_, .secondary_windows = false, .app_dir = ""});
+    calc_ = program_.calc;
+    window_ = program_.window.get();
     window_->show();
   }
-  void cleanup() {
-    window_.reset();
-    calc_.reset();
-  }
+  void cleanup() { program_.stop(); }
 
   void labels_fit_at_extreme_builds_data() {
     QTest::addColumn<int>("class_no");

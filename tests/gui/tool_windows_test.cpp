@@ -16,6 +16,7 @@
 #include "engine/calculator.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/tool_windows.h"
 #include "tests/support/recording.h"
@@ -85,11 +86,9 @@ class ToolWindowsTest : public QObject {
   }
 
   void badPriceGoesToTheApplicationHandler() {
-    Planner calc(NumberFormat::point(), Planner::Services{&dialogs_, &log_, nullptr});
-    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(calc);
-    MainWindow main(calc);
-    main.create_secondary_windows();
+    test_support::ProgramFixture program;
+    program.start({.dialogs = &dialogs_, .log = &log_});
+    MainWindow& main = *program.window;
     auto* w = main.secondary_window(WindowId::Aging);
     w->findChild<QLineEdit*>(QStringLiteral("price_raid"))->setText(QStringLiteral("abc"));
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
@@ -142,11 +141,9 @@ class ToolWindowsTest : public QObject {
   }
 
   void windowsFitTheirTexts() {
-    Planner calc(NumberFormat::point(), Planner::Services{&dialogs_, nullptr, nullptr});
-    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(calc);
-    MainWindow main(calc);
-    main.create_secondary_windows();
+    test_support::ProgramFixture program;
+    program.start({.dialogs = &dialogs_});
+    MainWindow& main = *program.window;
     for (WindowId sw : {WindowId::Aging, WindowId::BmpPatcher}) {
       QWidget* w = main.secondary_window(sw);
       w->show();

@@ -17,6 +17,7 @@
 #include "pipeline/planner.h"
 #include "engine/startup.h"
 #include "pipeline/user_action.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "tests/gui/gui_input.h"
 
@@ -43,13 +44,11 @@ class WindowCliTest : public QObject {
     const QJsonObject expected = QJsonDocument::fromJson(expected_file.readAll()).object();
     const QJsonObject controls = expected["controls"].toObject();
 
-    SilentDialogs dialogs;
-    Planner calc(lines.value(0) == "--locale" && lines.value(1) == "comma" ? NumberFormat::comma()
-                                                                                : NumberFormat::point(),
-                    {&dialogs, nullptr, nullptr});
-    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(calc);
-    MainWindow w(calc);
+    test_support::ProgramFixture program;
+    program.start({.format = lines.value(0) == "--locale" && lines.value(1) == "comma" ? NumberFormat::comma()
+                                                                                       : NumberFormat::point(),
+                   .secondary_windows = false});
+    MainWindow& w = *program.window;
     w.show();
     for (int i = 0; i + 1 < lines.size(); ++i) {
       if (lines[i] != "--set") continue;
@@ -84,18 +83,17 @@ class WindowCliTest : public QObject {
     QVERIFY(expected_file.open(QIODevice::ReadOnly));
     const QJsonObject controls = QJsonDocument::fromJson(expected_file.readAll()).object()["controls"].toObject();
 
-    SilentDialogs dialogs;
-    Planner calc(NumberFormat::point(), {&dialogs, nullptr, nullptr});
-    calc.state.app_dir = QCoreApplication::applicationDirPath().toStdString();
-    start_sheet(calc);
-    MainWindow w(calc);
+    test_support::ProgramFixture program;
+    program.start({.secondary_windows = false});
+    MainWindow& w = *program.window;
     w.show();
     for (int i = 0; i + 1 < lines.size(); i += 2) {
       QVERIFY(lines[i] == "--set" || lines[i] == "--click");
       const auto action = parse_user_action(lines[i] == "--set", lines[i + 1].toStdString());
-      QVERIFY2(action && apply_user_action(calc, *action), qPrintable(lines[i + 1]));
+      bool applied = false;
+      w.act([&](Session& s) { applied = action && s.apply(*action); });
+      QVERIFY2(applied, qPrintable(lines[i + 1]));
     }
-    w.refresh();
     auto* tiers = w.findChild<QTabWidget*>(QStringLiteral("PageControl_skills"));
     QVERIFY(tiers);
     const QString shots = qEnvironmentVariable("BRENNICK_SHOT_DIR");

@@ -39,6 +39,7 @@
 #include "tests/support/recording.h"
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
+#include "pipeline/session.h"
 #include "ui/main_window.h"
 #include "ui/popup_menus.h"
 #include "ui/skill_info_window.h"
@@ -80,7 +81,7 @@ bool apply(MainWindow& w, bool set, const std::string& argument) {
     return false;
   }
   bool done = true;
-  w.user_action([&] { done = apply_user_action(w.calculator(), *action); });
+  w.act([&](Session& s) { done = s.apply(*action); });
   if (!done) fail(QStringLiteral("the menu item '%1' is missing or disabled").arg(QString::fromStdString(argument)));
   return done;
 }

@@ -1,6 +1,6 @@
 // The test doubles of the services the core asks for: dialogs that record
-// what they were asked (and answer questions as a test says), and an error
-// log that keeps its lines. Every test uses these; none defines its own.
+// what they were asked (and answer questions as a test says), an error
+// log that keeps its lines, and settings in memory. Every test uses these; none defines its own.
 #pragma once
 
 #include <deque>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/services.h"
+#include "pipeline/session.h"
 
 namespace brennick::test_support {
 
@@ -95,6 +96,19 @@ class RecordingLog : public ErrorLog {
   std::vector<LogLine> lines;
   void write_error_log(const std::string& m, const std::string& o, const std::string& d) override {
     lines.push_back({m, o, d});
+  }
+};
+
+// The program's settings in memory: the recent files as last stored, and
+// how often they were stored.
+class MemorySettings : public SettingsStore {
+ public:
+  std::vector<std::string> files;
+  int stores = 0;
+  std::vector<std::string> recent_files() const override { return files; }
+  void store_recent_files(const std::vector<std::string>& list) override {
+    files = list;
+    ++stores;
   }
 };
 

@@ -20,7 +20,7 @@ using namespace brennick::testing_golden;
 
 namespace {
 
-bool paste(Session& s, const std::string& code) {
+bool paste(StartedSheet& s, const std::string& code) {
   return s.calc.user_paste_build_code(code);
 }
 
@@ -51,7 +51,7 @@ std::string raw_deflate(const std::string& bytes) {
 
 // A level-120 Knight with every box filled, every item chosen, every skill
 // at 10, every buff it may receive on at 10, timed skills on and a force orb.
-void full_build(Session& s) {
+void full_build(StartedSheet& s) {
   Planner& p = s.calc;
   p.user_select_row(Ctl::Select_class, Knight);
   p.user_set_text(Ctl::stat_level, "120");
@@ -90,7 +90,7 @@ TEST(BuildCode, EveryGoldenBuildLoadsFromItsCodeAsFromItsFile) {
   for (const fs::path& file : cases) {
     const GoldenBuild g = read_golden(file);
     SCOPED_TRACE(g.name);
-    Session original(g.format);
+    StartedSheet original(g.format);
     build(original, g);
     const fs::path saved = dir / (g.name + ".brk");
     original.dialogs.save_answers.push_back(saved.string());
@@ -103,7 +103,7 @@ TEST(BuildCode, EveryGoldenBuildLoadsFromItsCodeAsFromItsFile) {
     longest = std::max(longest, code.size());
     if (g.name.ends_with("_120")) std::cout << "[ code size ] " << g.name << ": " << code.size() << " characters\n";
 
-    Session from_file(g.format), from_code(g.format);
+    StartedSheet from_file(g.format), from_code(g.format);
     from_file.load(saved);
     ASSERT_TRUE(paste(from_code, code));
     EXPECT_EQ(first_difference(printed(from_code.calc), printed(from_file.calc)), "");
@@ -116,18 +116,18 @@ TEST(BuildCode, EveryGoldenBuildLoadsFromItsCodeAsFromItsFile) {
 }
 
 TEST(BuildCode, FullLevel120BuildFitsIn400Characters) {
-  Session s;
+  StartedSheet s;
   full_build(s);
   ASSERT_EQ(s.calc.sheet.status_panel1, "OK");
   const std::string code = build_code_of_sheet(s.calc);
   std::cout << "[ code size ] full level-120 build: " << code.size() << " characters\n";
   EXPECT_LE(code.size(), 400u);
 
-  Session again;
+  StartedSheet again;
   ASSERT_TRUE(paste(again, code));
   EXPECT_EQ(first_difference(printed(again.calc), printed(s.calc)), "");
   // Under the comma locale the same code gives the same numbers.
-  Session comma(NumberFormat::comma());
+  StartedSheet comma(NumberFormat::comma());
   ASSERT_TRUE(paste(comma, code));
   std::string shown = s.calc.sheet.text(Ctl::stat_armor_abs);
   std::replace(shown.begin(), shown.end(), '.', ',');
@@ -157,7 +157,7 @@ TEST(BuildCode, KeepsEveryValueAsWrittenAndTheOtherSections) {
 }
 
 TEST(BuildCode, RefusedCodesLoadNothingAndSayWhy) {
-  Session built;
+  StartedSheet built;
   full_build(built);
   const std::string good = build_code_of_sheet(built.calc);
   std::string flipped = good;
@@ -187,7 +187,7 @@ TEST(BuildCode, RefusedCodesLoadNothingAndSayWhy) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code.substr(0, 60));
-    Session s;
+    StartedSheet s;
     full_build(s);
     s.calc.sheet.set_text(Ctl::lbl_filename, "mine.brk");
     const std::string before = whole(s.calc);
@@ -202,7 +202,7 @@ TEST(BuildCode, RefusedCodesLoadNothingAndSayWhy) {
     EXPECT_TRUE(s.calc.attached(Ctl::stat_level));
   }
   // A code 64 KiB long when expanded is still read.
-  Session s;
+  StartedSheet s;
   const std::string at_limit = "\x03" + std::string(kMaxBuildCodeBytes - 1, '\x03');
   EXPECT_FALSE(paste(s, code_of_bytes(1, 1, raw_deflate(at_limit))));
   EXPECT_EQ(s.calc.sheet.status_panel1, "Damaged build code: its content is not a build");  // read, then malformed
@@ -211,7 +211,7 @@ TEST(BuildCode, RefusedCodesLoadNothingAndSayWhy) {
 // A code refused on the start sheet, before its first pass, says why and
 // leaves the sheet and its state as they were (the pass is not marked done).
 TEST(BuildCode, RefusedOnTheStartSheetLeavesItAsItWas) {
-  Session s;
+  StartedSheet s;
   ASSERT_EQ(s.calc.state.calc_ready, 0);
   const std::string before = whole(s.calc);
   EXPECT_FALSE(paste(s, "BRK-AQFj0j7Ms"));
@@ -227,7 +227,7 @@ TEST(BuildCode, RefusedOnTheStartSheetLeavesItAsItWas) {
 
 TEST(ActiveEffects, BuffsSwitchesAndForceOrbSurviveAFile) {
   TempDir dir;
-  Session s;
+  StartedSheet s;
   full_build(s);
   const fs::path file = dir / "full.brk";
   s.dialogs.save_answers.push_back(file.string());
@@ -239,7 +239,7 @@ TEST(ActiveEffects, BuffsSwitchesAndForceOrbSurviveAFile) {
   EXPECT_NE(bytes.find("Skill1On=1\r\nSkill2On=0\r\n"), std::string::npos);
   EXPECT_NE(bytes.find("Skill16On=0\r\n\r\n"), std::string::npos);
 
-  Session loaded;
+  StartedSheet loaded;
   loaded.load(file);
   EXPECT_EQ(first_difference(printed(loaded.calc), printed(s.calc)), "");
   EXPECT_EQ(loaded.calc.sheet.text(Ctl::Lbl_final_stat_atkpow), s.calc.sheet.text(Ctl::Lbl_final_stat_atkpow));
@@ -250,7 +250,7 @@ TEST(ActiveEffects, AFileWithoutTheSectionLeavesThemAsTheyWere) {
   for (const fs::path& golden : golden_cases()) {
     const GoldenBuild g = read_golden(golden);
     SCOPED_TRACE(g.name);
-    Session original(g.format);
+    StartedSheet original(g.format);
     build(original, g);
     const fs::path file = dir / (g.name + ".brk");
     original.dialogs.save_answers.push_back(file.string());
@@ -266,7 +266,7 @@ TEST(ActiveEffects, AFileWithoutTheSectionLeavesThemAsTheyWere) {
     write_bytes(old_file, bytes);
 
     // Loaded into a sheet that had effects of its own: they stay.
-    Session s(g.format);
+    StartedSheet s(g.format);
     s.calc.user_select_row(Ctl::Select_ForceOrb, 4);
     s.calc.user_set_text(cast_on_controls(6).spin, "7");
     s.calc.user_click(cast_on_controls(6).stat_img);
@@ -281,7 +281,7 @@ TEST(ActiveEffects, AFileWithoutTheSectionLeavesThemAsTheyWere) {
     EXPECT_EQ(first_difference(stored_controls(s.calc), stored_controls(original.calc)), "");
 
     // Into a fresh sheet: the same as the sheet the file's own fields give.
-    Session fresh(g.format), only_fields(g.format);
+    StartedSheet fresh(g.format), only_fields(g.format);
     fresh.load(old_file);
     IniDocument doc = load_ini_file(old_file);
     only_fields.calc.state.calc_ready = 0;
@@ -299,7 +299,7 @@ TEST(ActiveEffects, BadValuesLeaveTheirControlAsItWas) {
   write_bytes(file,
               "[CharacterStats]\r\nClass=5\r\nLevel=90\r\n\r\n[activeeffects]\r\nforceorb=42\r\nCastOn1=77\r\n"
               "CastOn2=abc\r\nCastOn4On=5\r\nSkill3On=1\r\nSkill4On=x\r\n\r\n");
-  Session s;
+  StartedSheet s;
   s.calc.user_select_row(Ctl::Select_ForceOrb, 2);
   s.calc.user_set_text(cast_on_controls(1).spin, "3");
   s.load(file);

@@ -100,7 +100,7 @@ TEST(BuildKeys, TableOrderSectionsAndKinds) {
 // --- separators and names -----------------------------------------------------------
 
 TEST(BuildDecimals, DotToCommaFollowsTheLocale) {
-  Session point(NumberFormat::point()), comma(NumberFormat::comma());
+  StartedSheet point(NumberFormat::point()), comma(NumberFormat::comma());
   EXPECT_EQ(dot_to_comma(point.calc, "1.5"), "1,5");
   EXPECT_EQ(dot_to_comma(point.calc, "a.b.c"), "a,b,c");  // no check of the text
   EXPECT_EQ(dot_to_comma(comma.calc, "1,5"), "1,5");
@@ -108,7 +108,7 @@ TEST(BuildDecimals, DotToCommaFollowsTheLocale) {
 }
 
 TEST(BuildDecimals, CommaToDotKeepsNumbersAndZeroesTheRest) {
-  Session point(NumberFormat::point()), comma(NumberFormat::comma());
+  StartedSheet point(NumberFormat::point()), comma(NumberFormat::comma());
   EXPECT_EQ(comma_to_dot(point.calc, "1,5"), "1.5");
   EXPECT_EQ(comma_to_dot(point.calc, "0,50"), "0.50");  // not reformatted
   EXPECT_EQ(comma_to_dot(point.calc, "12"), "12");
@@ -142,7 +142,7 @@ TEST(BuildNames, ProgramFolderIsRemovedFromTheLabel) {
 
 TEST(BuildSave, WritesEveryKeyInOrderWithCrLf) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.dialogs.save_answers.push_back((dir / "fresh.brk").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
   EXPECT_EQ(p.dialogs.save_filters, std::vector<std::string>{"*.brk|*.brk"});
@@ -167,7 +167,7 @@ TEST(BuildSave, WritesEveryKeyInOrderWithCrLf) {
 
 TEST(BuildSave, ValuesOfEveryKind) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   Planner& c = p.calc;
   c.user_select_row(Ctl::Select_class, Knight);
   c.user_set_value(Ctl::stat_level, 77);
@@ -192,18 +192,18 @@ TEST(BuildSave, ValuesOfEveryKind) {
 
 TEST(BuildSave, PointLocaleWritesCommaAndBothLocalesReadIt) {
   TempDir dir;
-  Session saver(NumberFormat::point());
+  StartedSheet saver(NumberFormat::point());
   saver.calc.user_set_text(Ctl::stat_armor_abs, "1.5");
   saver.dialogs.save_answers.push_back((dir / "abs.brk").string());
   ASSERT_EQ(file_saveClick(saver.calc), SaveOutcome::Saved);
   EXPECT_EQ(load_ini_file(dir / "abs.brk").get("Armor", "Absorption"), "1,5");
 
-  Session point(NumberFormat::point());
+  StartedSheet point(NumberFormat::point());
   point.load(dir / "abs.brk");
   EXPECT_EQ(point.calc.sheet.text(Ctl::stat_armor_abs), "1.5");
   EXPECT_EQ(point.calc.sheet.status_panel1, "OK");
 
-  Session comma(NumberFormat::comma());
+  StartedSheet comma(NumberFormat::comma());
   comma.load(dir / "abs.brk");
   EXPECT_EQ(comma.calc.sheet.text(Ctl::stat_armor_abs), "1,5");
   EXPECT_EQ(comma.calc.sheet.status_panel1, "OK");
@@ -212,7 +212,7 @@ TEST(BuildSave, PointLocaleWritesCommaAndBothLocalesReadIt) {
 TEST(BuildSave, OtherExtensionSavesBrkAndLabelShowsTheChosenName) {
   TempDir dir;
   fs::create_directories(dir / "builds");
-  Session p;
+  StartedSheet p;
   p.calc.state.app_dir = dir.path().string();
   p.dialogs.save_answers.push_back((dir / "builds" / "mybuild.txt").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
@@ -222,7 +222,7 @@ TEST(BuildSave, OtherExtensionSavesBrkAndLabelShowsTheChosenName) {
 }
 
 TEST(BuildSave, CancelWritesNothingAndKeepsTheLabel) {
-  Session p;
+  StartedSheet p;
   EXPECT_EQ(file_saveClick(p.calc), SaveOutcome::Cancelled);
   EXPECT_EQ(p.calc.sheet.text(Ctl::lbl_filename), "none");
   EXPECT_EQ(p.dialogs.save_filters.size(), 1u);
@@ -232,7 +232,7 @@ TEST(BuildSave, OverAnExistingFileKeepsWhatThePlannerDoesNotKnow) {
   TempDir dir;
   write_bytes(dir / "old.brk", ini({"; my notes", "[Mine]", "Colour=blue", "", "[Armor]", "Note=keep me",
                                     "ArmorType=4", "Defense=1", "", "[Extra]", "a=1,5"}));
-  Session p;
+  StartedSheet p;
   p.calc.user_set_text(Ctl::stat_armor_def, "250");
   p.dialogs.save_answers.push_back((dir / "old.brk").string());
   ASSERT_EQ(file_saveClick(p.calc), SaveOutcome::Saved);
@@ -253,7 +253,7 @@ TEST(BuildSave, OverAnExistingFileKeepsWhatThePlannerDoesNotKnow) {
             (std::vector<std::string>{"Note", "ArmorType", "Defense"}));
   EXPECT_EQ(read_bytes(dir / "old.brk").substr(0, 13), "; my notes\r\n\r");
   // An extra section survives a load and another save, too.
-  Session q;
+  StartedSheet q;
   q.load(dir / "old.brk");
   q.dialogs.save_answers.push_back((dir / "old.brk").string());
   ASSERT_EQ(file_saveClick(q.calc), SaveOutcome::Saved);
@@ -264,7 +264,7 @@ TEST(BuildSave, InterruptedBeforeTheRenameLeavesThePreviousFile) {
   TempDir dir;
   const std::string previous = ini({"[CharacterStats]", "Class=3", "Level=50"});
   write_bytes(dir / "b.brk", previous);
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);
   p.dialogs.save_answers.push_back((dir / "b.brk").string());
   AtomicWriteHooks hooks;
@@ -293,7 +293,7 @@ TEST(BuildSave, FileSizeLimitFailsAndLeavesThePreviousFile) {
   TempDir dir;
   const std::string previous = ini({"[CharacterStats]", "Class=3", "Level=50", "[Mine]", "x=1"});
   write_bytes(dir / "c.brk", previous);
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);
   p.dialogs.save_answers.push_back((dir / "c.brk").string());
 
@@ -319,7 +319,7 @@ TEST(BuildSave, FileSizeLimitFailsAndLeavesThePreviousFile) {
 
 TEST(BuildSave, MissingFolderFailsWithAMessage) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.dialogs.save_answers.push_back((dir / "no" / "such" / "x.brk").string());
   EXPECT_EQ(file_saveClick(p.calc), SaveOutcome::Failed);
   EXPECT_FALSE(fs::exists(dir / "no"));
@@ -339,7 +339,7 @@ TEST(BuildLoad, LettersInDecimalAndIntegerKeysLoadAsZero) {
   write_bytes(dir / "bad.brk", ini({"[CharacterStats]", "Class=0", "Level=abc", "[Armor]", "Defense=12.5",
                                     "SpecDefense=abc", "Absorption=abc", "SpecAbsorption=1,5", "[Shield]",
                                     "Block= 7 ", "[Boots]", "Speed=1e2", "[Quest]", "Tier3=yes", "Level30=-3"}));
-  Session p;
+  StartedSheet p;
   p.calc.user_set_text(Ctl::stat_armor_def, "99");
   p.load(dir / "bad.brk");
   const Sheet& s = p.calc.sheet;
@@ -358,7 +358,7 @@ TEST(BuildLoad, LettersInDecimalAndIntegerKeysLoadAsZero) {
 TEST(BuildLoad, MissingKeysTakeTheirDefaults) {
   TempDir dir;
   write_bytes(dir / "empty.brk", "");
-  Session p;
+  StartedSheet p;
   Planner& c = p.calc;
   c.user_select_row(Ctl::Select_class, Priestess);
   c.user_select_row(Ctl::Select_weapon, 2);
@@ -386,7 +386,7 @@ TEST(BuildLoad, MissingKeysTakeTheirDefaults) {
 TEST(BuildLoad, MissingStatisticsAreClampedToTheClassMinimum) {
   TempDir dir;
   write_bytes(dir / "k.brk", ini({"[CharacterStats]", "Class=5", "Level=40"}));
-  Session p;
+  StartedSheet p;
   p.load(dir / "k.brk");
   for (int stat = 0; stat < kStatCount; ++stat) {
     const int minimum = skill_catalog().start_stat(Knight, stat);
@@ -402,7 +402,7 @@ TEST(BuildLoad, NumberFieldsClampOutOfRangeValues) {
   write_bytes(dir / "big.brk", ini({"[CharacterStats]", "Class=0", "Level=99999", "Strenght=-50", "Spirit=2000",
                                     "Talent=99999999999999", "[SkillLevels]", "Skill1=11", "Skill2=-4",
                                     "Skill16=3"}));
-  Session p;
+  StartedSheet p;
   p.load(dir / "big.brk");
   const Sheet& s = p.calc.sheet;
   EXPECT_EQ(s.text(Ctl::stat_level), "1000");
@@ -419,7 +419,7 @@ TEST(BuildLoad, MagicianFillsRobesBeforeTheArmourRow) {
   TempDir dir;
   write_bytes(dir / "m.brk", ini({"[CharacterStats]", "Class=6", "[Armor]", "ArmorType=3", "Defense=77",
                                   "Regen=0,8"}));
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Fighter);  // the armour list holds armours now
   p.load(dir / "m.brk");
   const Sheet& s = p.calc.sheet;
@@ -437,7 +437,7 @@ TEST(BuildLoad, ArmourRowZeroClearsThePicture) {
   TempDir dir;
   write_bytes(dir / "f.brk", ini({"[CharacterStats]", "Class=0", "[Armor]", "ArmorType=2"}));
   write_bytes(dir / "g.brk", ini({"[CharacterStats]", "Class=0", "[Armor]", "ArmorType=0"}));
-  Session p;
+  StartedSheet p;
   p.load(dir / "f.brk");
   EXPECT_EQ(p.calc.sheet[Ctl::img_set_armor].picture, "Armor_02.bmp");
   p.load(dir / "g.brk");
@@ -449,7 +449,7 @@ TEST(BuildLoad, StoredItemFieldsWinOverTheItemTable) {
   TempDir dir;
   write_bytes(dir / "s.brk", ini({"[CharacterStats]", "Class=5", "[Shield]", "ShieldType=3", "Defense=5",
                                   "[Accessories]", "RingType2=2", "RingsHP2=1"}));
-  Session p;
+  StartedSheet p;
   p.load(dir / "s.brk");
   const Sheet& s = p.calc.sheet;
   EXPECT_EQ(s.row(Ctl::Select_Shield), 3);
@@ -464,7 +464,7 @@ TEST(BuildLoad, StoredItemFieldsWinOverTheItemTable) {
 
 TEST(BuildLoad, RowsAListDoesNotHaveSelectNothing) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.load([&] {
     write_bytes(dir / "one.brk", ini({"[CharacterStats]", "Class=0", "[Shield]", "ShieldType=2", "[Orb]",
                                       "OrbType=1"}));
@@ -497,7 +497,7 @@ TEST(BuildLoad, RowsAListDoesNotHaveSelectNothing) {
 TEST(BuildLoad, NamesMatchWithoutLetterCaseAndTheVersionIsNotRead) {
   TempDir dir;
   write_bytes(dir / "c.brk", "[characterstats]\nCLASS = 1\nlevel=12\n[ARMOR]\ndefense = 9\n");
-  Session p;
+  StartedSheet p;
   p.load(dir / "c.brk");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Archer);
   EXPECT_EQ(p.calc.sheet.text(Ctl::stat_level), "12");
@@ -510,7 +510,7 @@ TEST(BuildLoad, OneLoadIsOnePass) {
                                   "ShieldType=2", "[Orb]", "OrbType=3", "[Boots]", "BootsType=2", "[Gaunts]",
                                   "GauntsType=2", "[Armlets]", "ArmletsType=2", "[Accessories]", "AmuletType=2",
                                   "RingType1=3", "RingType2=4"}));
-  Session p;
+  StartedSheet p;
   const auto before = p.calc.passes();
   p.load(dir / "o.brk");
   EXPECT_EQ(p.calc.passes(), before + 1);
@@ -523,7 +523,7 @@ TEST(BuildLoad, OneLoadIsOnePass) {
 TEST(BuildLoad, OtherExtensionLoadsTheBrkFileAndLabelShowsTheChosenName) {
   TempDir dir;
   write_bytes(dir / "mybuild.brk", ini({"[CharacterStats]", "Class=2", "Level=33"}));
-  Session p;
+  StartedSheet p;
   p.calc.state.app_dir = dir.path().string();
   p.load(dir / "mybuild.txt");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Pikeman);
@@ -533,7 +533,7 @@ TEST(BuildLoad, OtherExtensionLoadsTheBrkFileAndLabelShowsTheChosenName) {
 
 TEST(BuildLoad, MissingFileLoadsAllDefaults) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Knight);
   p.load(dir / "nothing.brk");
   EXPECT_EQ(p.calc.sheet.row(Ctl::Select_class), Fighter);
@@ -545,7 +545,7 @@ TEST(BuildLoad, MissingFileLoadsAllDefaults) {
 TEST(BuildLoad, CancelChangesNoFieldButRecalculates) {
   TempDir dir;
   write_bytes(dir / "a.brk", ini({"[CharacterStats]", "Class=5", "Level=50", "[Quest]", "Level30=1"}));
-  Session p;
+  StartedSheet p;
   p.calc.user_click(Ctl::MainMenu_file_load);  // cancelled, nothing opened before
   EXPECT_EQ(p.calc.sheet.text(Ctl::lbl_filename), "");
   EXPECT_EQ(p.calc.passes(), 1u);
@@ -568,7 +568,7 @@ TEST(BuildLoad, CancelChangesNoFieldButRecalculates) {
 TEST(BuildLoad, CancelAfterASaveShowsTheLastOpenedFile) {
   TempDir dir;
   write_bytes(dir / "a.brk", ini({"[CharacterStats]", "Class=1"}));
-  Session p;
+  StartedSheet p;
   p.calc.state.app_dir = dir.path().string();
   p.load(dir / "a.brk");
   p.dialogs.save_answers.push_back((dir / "b.brk").string());
@@ -590,7 +590,7 @@ TEST(BuildLoad, GarbageLoadsAsDefaultsWithoutFailing) {
   for (const std::string& bytes : {garbage, invalid_utf8, long_line, nuls}) {
     const fs::path file = dir / ("g" + std::to_string(n++) + ".brk");
     write_bytes(file, bytes);
-    Session p;
+    StartedSheet p;
     p.calc.user_select_row(Ctl::Select_class, Knight);
     p.load(file);
     EXPECT_EQ(p.calc.sheet.status_panel1, "OK") << n;
@@ -604,7 +604,7 @@ TEST(BuildLoad, TooLargeFileIsReportedAndChangesNothing) {
   std::string big = ini({"[CharacterStats]", "Class=3", "Level=70"});
   big.resize(IniDocument::default_max_file_bytes + 10, ' ');
   write_bytes(dir / "huge.brk", big);
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Knight);
   p.calc.user_set_value(Ctl::stat_level, 21);
   const auto before = snapshot(p.calc.sheet);
@@ -621,7 +621,7 @@ TEST(BuildLoad, TooLargeFileIsReportedAndChangesNothing) {
 // --- the close question ---------------------------------------------------------------
 
 TEST(BuildClose, NoEndsWithoutSaving) {
-  Session p;
+  StartedSheet p;
   p.dialogs.warning_answers.push_back(Answer::No);
   EXPECT_TRUE(CloseApp(p.calc, Ctl::Button1));
   EXPECT_EQ(p.dialogs.warnings, std::vector<std::string>{"Save the current Character before quit ?"});
@@ -629,7 +629,7 @@ TEST(BuildClose, NoEndsWithoutSaving) {
 }
 
 TEST(BuildClose, AbortOrClosedBoxKeepsRunning) {
-  Session p;
+  StartedSheet p;
   p.dialogs.warning_answers = {Answer::Abort, Answer::Closed, Answer::Cancel};
   EXPECT_FALSE(CloseApp(p.calc, Ctl::MainMenu_file_exit));
   EXPECT_FALSE(oncloserunthis(p.calc));
@@ -639,7 +639,7 @@ TEST(BuildClose, AbortOrClosedBoxKeepsRunning) {
 
 TEST(BuildClose, YesSavesThenEnds) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.calc.user_select_row(Ctl::Select_class, Atalanta);
   p.dialogs.warning_answers.push_back(Answer::Yes);
   p.dialogs.save_answers.push_back((dir / "quit").string());
@@ -649,7 +649,7 @@ TEST(BuildClose, YesSavesThenEnds) {
 
 TEST(BuildClose, YesThenCancelledSaveEndsWithoutAFile) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.dialogs.warning_answers.push_back(Answer::Yes);
   EXPECT_TRUE(CloseApp(p.calc, Ctl::Button1));
   EXPECT_EQ(p.dialogs.save_filters.size(), 1u);
@@ -658,7 +658,7 @@ TEST(BuildClose, YesThenCancelledSaveEndsWithoutAFile) {
 
 TEST(BuildClose, YesWithAFailedSaveKeepsRunning) {
   TempDir dir;
-  Session p;
+  StartedSheet p;
   p.dialogs.warning_answers.push_back(Answer::Yes);
   p.dialogs.save_answers.push_back((dir / "gone" / "x.brk").string());
   EXPECT_FALSE(CloseApp(p.calc, Ctl::Button1));

@@ -27,8 +27,8 @@ namespace fs = std::filesystem;
 using test_support::ScriptedDialogs;
 
 // A calculator as the window shows it after start-up.
-struct Session {
-  explicit Session(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, &log, nullptr}) { start_sheet(calc); }
+struct StartedSheet {
+  explicit StartedSheet(NumberFormat f = NumberFormat::point()) : calc(f, {&dialogs, &log, nullptr}) { start_sheet(calc); }
   ScriptedDialogs dialogs;
   RecordingLog log;
   brennick::Planner calc;

@@ -30,14 +30,14 @@ TEST(BuildRoundTrip, EveryGoldenBuildSurvivesSaveAndLoad) {
     const GoldenBuild g = read_golden(file);
     SCOPED_TRACE(g.name);
 
-    Session original(g.format);
+    StartedSheet original(g.format);
     build(original, g);
     const fs::path first = dir / (g.name + ".1.brk");
     original.dialogs.save_answers.push_back(first.string());
     ASSERT_EQ(file_saveClick(original.calc), SaveOutcome::Saved);
 
     // load -> save -> load: the same sheet; save -> load -> save: the same bytes.
-    Session loaded(g.format);
+    StartedSheet loaded(g.format);
     loaded.load(first);
     EXPECT_EQ(loaded.calc.sheet.status_panel1, original.calc.sheet.status_panel1);
     const fs::path second = dir / (g.name + ".2.brk");
@@ -45,7 +45,7 @@ TEST(BuildRoundTrip, EveryGoldenBuildSurvivesSaveAndLoad) {
     ASSERT_EQ(file_saveClick(loaded.calc), SaveOutcome::Saved);
     EXPECT_EQ(first_difference(read_bytes(first), read_bytes(second)), "");
 
-    Session again(g.format);
+    StartedSheet again(g.format);
     again.load(second);
     EXPECT_EQ(first_difference(printed(again.calc), printed(loaded.calc)), "");
 
@@ -66,13 +66,13 @@ TEST(BuildRoundTrip, FileWrittenUnderOneLocaleLoadsTheSameUnderTheOther) {
     const GoldenBuild g = read_golden(file);
     if (!g.only_stored_controls || g.actions.empty() || g.format.decimal_comma()) continue;
     SCOPED_TRACE(g.name);
-    Session original(g.format);
+    StartedSheet original(g.format);
     build(original, g);
     const fs::path saved = dir / (g.name + ".brk");
     original.dialogs.save_answers.push_back(saved.string());
     ASSERT_EQ(file_saveClick(original.calc), SaveOutcome::Saved);
 
-    Session comma(NumberFormat::comma());
+    StartedSheet comma(NumberFormat::comma());
     comma.load(saved);
     EXPECT_EQ(comma.calc.sheet.status_panel1, "OK");
     // The results are the same numbers (shown with the other separators).

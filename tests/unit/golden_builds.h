@@ -73,7 +73,7 @@ inline GoldenBuild read_golden(const fs::path& file) {
 }
 
 // The golden sheet, as brennick-cli builds it before printing.
-inline void build(Session& p, const GoldenBuild& g) {
+inline void build(StartedSheet& p, const GoldenBuild& g) {
   if (g.build) p.load(*g.build);
   if (g.code) {
     EXPECT_TRUE(p.calc.user_paste_build_code(*g.code));
