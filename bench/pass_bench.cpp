@@ -24,6 +24,7 @@
 #include "app/startup_app.h"
 #include "buildfile/build_file.h"
 #include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 #include "pipeline/item_delta.h"
 #include "pipeline/pass_trace.h"
 #include "pipeline/planner.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <array>
 
-#include "equipment/menu_items.h"
+#include "pipeline/menu_items.h"
 #include "pipeline/breakdown.h"
 #include "pipeline/pass_trace.h"
 

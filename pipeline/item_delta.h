@@ -11,7 +11,7 @@
 
 #include <array>
 
-#include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 #include "pipeline/scratch_planner.h"
 #include "pipeline/user_action.h"
 

@@ -7,7 +7,7 @@
 #include "buildfile/build_file.h"
 #include "buildfile/close_app.h"
 #include "engine/startup.h"
-#include "equipment/menu_items.h"
+#include "pipeline/menu_items.h"
 #include "pipeline/recent_files.h"
 
 namespace brennick {

@@ -1,7 +1,7 @@
 #include "pipeline/user_action.h"
 
 #include "base/number_text.h"
-#include "equipment/menu_items.h"
+#include "pipeline/menu_items.h"
 
 namespace brennick {
 

@@ -4,7 +4,7 @@
 // "Armor", "Shield" and "Orb".
 //
 // The menus are QMenus built from the core's menu model
-// (equipment/weapon_menu.h), with the model's names as objectNames
+// (pipeline/menu_model.h), with the model's names as objectNames
 // ("popup_weap", "Axe1", "Axe05", "age03", ...). Before a menu shows,
 // handle_popup prepares the model for the page it opens on and the QMenu
 // takes its captions, enabled states and images. A click runs the item
@@ -21,7 +21,7 @@
 #include <unordered_map>
 
 #include "engine/sheet.h"
-#include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 
 class QAction;
 class QIcon;

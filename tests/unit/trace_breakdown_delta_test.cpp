@@ -6,6 +6,7 @@
 
 #include "engine/startup.h"
 #include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 #include "pipeline/breakdown.h"
 #include "pipeline/item_delta.h"
 #include "pipeline/pass_trace.h"

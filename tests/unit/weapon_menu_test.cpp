@@ -12,9 +12,10 @@
 #include "pipeline/planner.h"
 #include "tests/unit/test_sheet.h"
 #include "engine/startup.h"
-#include "equipment/menu_items.h"
+#include "pipeline/menu_items.h"
 #include "equipment/mixing.h"
 #include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 
 using namespace brennick;
 

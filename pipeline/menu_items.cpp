@@ -1,11 +1,12 @@
 // Clicking an item of a right-click menu by name.
-#include "equipment/menu_items.h"
+#include "pipeline/menu_items.h"
 
 #include <exception>
 
 #include "equipment/aging.h"
 #include "equipment/mixing.h"
 #include "equipment/weapon_menu.h"
+#include "pipeline/menu_model.h"
 
 namespace brennick {
 namespace {
