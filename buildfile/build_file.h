@@ -24,7 +24,7 @@
 #include <string_view>
 
 #include "buildfile/ini_document.h"
-#include "buildfile/safe_file.h"
+#include "base/safe_file.h"
 #include "engine/calculator.h"
 
 namespace brennick {

@@ -49,7 +49,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "buildfile/safe_file.h"
+#include "base/safe_file.h"
 
 namespace brennick {
 

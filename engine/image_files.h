@@ -7,6 +7,12 @@
 
 namespace brennick {
 
+// Picture names that are drawn by the program rather than loaded from images/.
+inline const std::string kUndeadIcon = "icon:undead";
+inline const std::string kOneHandIcon = "icon:one_hand";
+inline const std::string kTwoHandIcon = "icon:two_hand";
+
+
 // app_dir + "/images/" + name, with the name's letter case as found on disk
 // (the name as given when no file matches).
 std::string resolve_image(const std::string& app_dir, const std::string& name);

@@ -29,9 +29,4 @@ void start_sheet(Calculator& calc);
 // with "none/manual input" and the item names, no row selected.
 void fill_item_lists(Calculator& calc);
 
-// Picture names that are drawn by the program rather than loaded from images/.
-inline const std::string kUndeadIcon = "icon:undead";
-inline const std::string kOneHandIcon = "icon:one_hand";
-inline const std::string kTwoHandIcon = "icon:two_hand";
-
 }  // namespace brennick

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string_view>
 
-#include "buildfile/safe_file.h"
+#include "base/safe_file.h"
 #include "engine/image_files.h"
 
 namespace brennick {

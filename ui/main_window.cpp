@@ -37,7 +37,6 @@
 #include "pipeline/item_delta.h"
 #include "pipeline/session.h"
 #include "engine/image_files.h"
-#include "engine/startup.h"
 #include "ui/build_code_menu.h"
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
@@ -58,27 +57,6 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 constexpr char kDeltaListProperty[] = "brennick_delta_list";  // the item list a popup view shows
 constexpr char kControlProperty[] = "brennick_control";  // widgets that carry a hint (or none)
 
-std::optional<WindowId> window_of_command(Ctl id) {
-  switch (id) {
-    case C::MainMenu_info_skills: return WindowId::Skills;
-    case C::Armor1: return WindowId::Armors;
-    case C::RobeInfo1: return WindowId::Robes;
-    case C::Shield1: return WindowId::Shields;
-    case C::Orb1: return WindowId::Orbs;
-    case C::Armlets1: return WindowId::Armlets;
-    case C::Gaunts1: return WindowId::Gaunts;
-    case C::Boots1: return WindowId::Boots;
-    case C::Weapon1: return WindowId::Weapons;
-    case C::Amulets1: return WindowId::Amulets;
-    case C::Rings1: return WindowId::Rings;
-    case C::Sheltoms1: return WindowId::Sheltoms;
-    case C::BMPPatcher1: return WindowId::BmpPatcher;
-    case C::AgingCalc1: return WindowId::Aging;
-    case C::MainMenu_help_about: return WindowId::About;
-    default: return std::nullopt;
-  }
-}
-
 QKeySequence shortcut_of(Ctl id) {
   switch (id) {
     case C::MainMenu_file_load: return QKeySequence(Qt::CTRL | Qt::Key_L);
@@ -89,25 +67,13 @@ QKeySequence shortcut_of(Ctl id) {
   }
 }
 
-// Icons of the tool bar and of the menu items that share a command.
+// Icons of the tool bar and of the menu items that share a command: the
+// windows' from their table, the files' here.
 std::optional<art::Icon> command_icon(Ctl menu_item) {
-  switch (menu_item) {
-    case C::MainMenu_file_load: return art::Icon::Open;
-    case C::MainMenu_file_save: return art::Icon::Save;
-    case C::MainMenu_info_skills: return art::Icon::Skills;
-    case C::Armor1: return art::Icon::Armour;
-    case C::RobeInfo1: return art::Icon::Robe;
-    case C::Shield1: return art::Icon::Shield;
-    case C::Orb1: return art::Icon::Orb;
-    case C::Armlets1: return art::Icon::Armlets;
-    case C::Gaunts1: return art::Icon::Gauntlets;
-    case C::Boots1: return art::Icon::Boots;
-    case C::Weapon1: return art::Icon::Weapon;
-    case C::Rings1: return art::Icon::Ring;
-    case C::Amulets1: return art::Icon::Amulet;
-    case C::Sheltoms1: return art::Icon::Sheltom;
-    default: return std::nullopt;
-  }
+  if (menu_item == C::MainMenu_file_load) return art::Icon::Open;
+  if (menu_item == C::MainMenu_file_save) return art::Icon::Save;
+  if (auto window = window_of_command(menu_item)) return window_info(*window).icon;
+  return std::nullopt;
 }
 
 // Pictures the program draws itself (named "icon:..." in the sheet).

@@ -12,27 +12,34 @@
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "ui/skill_info_window.h"
-#include "ui/tool_windows.h"
+#include "ui/tool_services.h"
 
 namespace brennick {
 namespace {
 
-constexpr std::array<SecondaryWindowInfo, kWindowCount> kInfo{{
-    {"FrmAbout", "About Brennick", {480, 298}, true},
-    {"FrmSkills", "Skill Info...", {796, 545}, false},
-    {"FrmArmors", "Armor Info...", {617, 471}, false},
-    {"FrmRobes", "Robe Info...", {682, 485}, false},
-    {"FrmBMPPatch", "BMP Patcher v0.2 Beta", {695, 375}, true},
-    {"FrmShields", "Shield Info...", {716, 469}, false},
-    {"FrmOrbs", "Orb Info...", {619, 489}, false},
-    {"FrmArmlets", "Armlet Info...", {598, 465}, false},
-    {"FrmGaunts", "Gauntlet Info...", {689, 499}, false},
-    {"FrmBoots", "Boots Info...", {693, 497}, false},
-    {"FrmWeapons", "Weapon Info...", {861, 517}, false},
-    {"FrmRings", "Ring Info...", {532, 475}, false},
-    {"FrmAmulets", "Amulet Info...", {533, 476}, false},
-    {"FrmSheltoms", "Sheltom Info...", {536, 335}, false},
-    {"FrmFunAge", "quill's Fun Aging =)", {549, 396}, false},
+using C = Ctl;
+using I = art::Icon;
+using B = BrowserKind;
+
+// Every secondary window in the order of WindowId: its name and title, its
+// client size, whether it is modal, the menu item that shows it, its icon
+// on the menu and tool bar, and the item kind a browser shows.
+const std::array<SecondaryWindowInfo, kWindowCount> kInfo{{
+    {"FrmAbout", "About Brennick", {480, 298}, true, C::MainMenu_help_about, {}, {}},
+    {"FrmSkills", "Skill Info...", {796, 545}, false, C::MainMenu_info_skills, I::Skills, {}},
+    {"FrmArmors", "Armor Info...", {617, 471}, false, C::Armor1, I::Armour, B::Armor},
+    {"FrmRobes", "Robe Info...", {682, 485}, false, C::RobeInfo1, I::Robe, B::Robe},
+    {"FrmBMPPatch", "BMP Patcher v0.2 Beta", {695, 375}, true, C::BMPPatcher1, {}, {}},
+    {"FrmShields", "Shield Info...", {716, 469}, false, C::Shield1, I::Shield, B::Shield},
+    {"FrmOrbs", "Orb Info...", {619, 489}, false, C::Orb1, I::Orb, B::Orb},
+    {"FrmArmlets", "Armlet Info...", {598, 465}, false, C::Armlets1, I::Armlets, B::Armlets},
+    {"FrmGaunts", "Gauntlet Info...", {689, 499}, false, C::Gaunts1, I::Gauntlets, B::Gaunts},
+    {"FrmBoots", "Boots Info...", {693, 497}, false, C::Boots1, I::Boots, B::Boots},
+    {"FrmWeapons", "Weapon Info...", {861, 517}, false, C::Weapon1, I::Weapon, B::Weapon},
+    {"FrmRings", "Ring Info...", {532, 475}, false, C::Rings1, I::Ring, B::Ring},
+    {"FrmAmulets", "Amulet Info...", {533, 476}, false, C::Amulets1, I::Amulet, B::Amulet},
+    {"FrmSheltoms", "Sheltom Info...", {536, 335}, false, C::Sheltoms1, I::Sheltom, B::Sheltom},
+    {"FrmFunAge", "quill's Fun Aging =)", {549, 396}, false, C::AgingCalc1, {}, {}},
 }};
 
 void set_up_window(QWidget* w, WindowId window) {
@@ -47,23 +54,6 @@ void set_up_window(QWidget* w, WindowId window) {
     w->setFixedSize(info.client.expandedTo(w->sizeHint()));
   }
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
-}
-
-std::optional<BrowserKind> browser_of(WindowId window) {
-  switch (window) {
-    case WindowId::Armors: return BrowserKind::Armor;
-    case WindowId::Robes: return BrowserKind::Robe;
-    case WindowId::Shields: return BrowserKind::Shield;
-    case WindowId::Orbs: return BrowserKind::Orb;
-    case WindowId::Armlets: return BrowserKind::Armlets;
-    case WindowId::Gaunts: return BrowserKind::Gaunts;
-    case WindowId::Boots: return BrowserKind::Boots;
-    case WindowId::Weapons: return BrowserKind::Weapon;
-    case WindowId::Rings: return BrowserKind::Ring;
-    case WindowId::Amulets: return BrowserKind::Amulet;
-    case WindowId::Sheltoms: return BrowserKind::Sheltom;
-    default: return std::nullopt;
-  }
 }
 
 // Sets the class choice of a browser (which refills its grid, as a click on
@@ -95,6 +85,18 @@ void follow_main_window_class(Calculator& calc, const std::array<QWidget*, kWind
 
 const SecondaryWindowInfo& window_info(WindowId window) { return kInfo.at(static_cast<std::size_t>(window)); }
 
+std::optional<WindowId> window_of_command(Ctl command) {
+  for (WindowId w : all_secondary_windows())
+    if (window_info(w).command == command) return w;
+  return std::nullopt;
+}
+
+WindowId window_of(BrowserKind kind) {
+  for (WindowId w : all_secondary_windows())
+    if (window_info(w).browser == kind) return w;
+  return WindowId::About;  // not reached: every kind has its window
+}
+
 const std::array<WindowId, kWindowCount>& all_secondary_windows() {
   static const auto all = [] {
     std::array<WindowId, kWindowCount> a{};
@@ -110,7 +112,7 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
   auto report = [owner] {
     if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
   };
-  if (auto browser = browser_of(window)) {
+  if (auto browser = window_info(window).browser) {
     w = new ItemBrowserWindow(*browser, calc, owner, report);
   } else if (window == WindowId::Skills) {
     w = new SkillInfoWindow(calc, owner, report);
@@ -122,10 +124,7 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
                          calc.AppException(o, d, m);
                          if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
                        }};
-    if (window == WindowId::Aging)
-      w = new AgingWindow(std::move(tools), owner);
-    else
-      w = new PatcherWindow(std::move(tools), owner);
+    w = make_tool_window(window, std::move(tools), owner);
   } else {
     // Not filled yet: an empty window under its name.
     w = new QWidget(owner, Qt::Window);

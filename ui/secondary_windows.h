@@ -10,9 +10,13 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
+#include "assets/art.h"
+#include "data/browser_contents.h"
 #include "data/vocabulary.h"
+#include "engine/sheet.h"
 #include "ui/lazy_window.h"
 
 namespace brennick {
@@ -24,8 +28,16 @@ struct SecondaryWindowInfo {
   const char* title;
   QSize client;  // client area set at creation
   bool modal;
+  Ctl command;                       // the menu item that shows it (a tool button shares it)
+  std::optional<art::Icon> icon;     // the command's icon, if it has one
+  std::optional<BrowserKind> browser;  // the item kind of an item browser
 };
 const SecondaryWindowInfo& window_info(WindowId window);
+
+// The window a menu item shows, if it shows one.
+std::optional<WindowId> window_of_command(Ctl command);
+// The item browser of a kind.
+WindowId window_of(BrowserKind kind);
 
 // Every window in creation order.
 const std::array<WindowId, kWindowCount>& all_secondary_windows();

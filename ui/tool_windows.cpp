@@ -394,4 +394,14 @@ void PatcherWindow::on_patch() {
   }
 }
 
+LazyWindow* make_tool_window(WindowId window, ToolServices services, QWidget* owner) {
+  if (window == WindowId::Aging) return new AgingWindow(std::move(services), owner);
+  if (window == WindowId::BmpPatcher) return new PatcherWindow(std::move(services), owner);
+  return nullptr;
+}
+
 }  // namespace brennick
+
+// The meta-object code of the tool windows is compiled here, the one source
+// of the windows that sees the tools' cores.
+#include "moc_tool_windows.cpp"

@@ -13,6 +13,7 @@
 #include "tools/aging_sim.h"
 #include "tools/bmp_patcher.h"
 #include "ui/lazy_window.h"
+#include "ui/tool_services.h"
 
 class QButtonGroup;
 class QLabel;
@@ -22,18 +23,6 @@ class QPushButton;
 class QTableWidget;
 
 namespace brennick {
-
-// The application-wide handler for an error raised in a tool's click:
-// owner, detail (the sender's parent and name), message.
-using ToolErrorHandler = std::function<void(const std::string&, const std::string&, const std::string&)>;
-
-struct ToolServices {
-  Dialogs* dialogs = nullptr;
-  ErrorLog* error_log = nullptr;  // may be null
-  NumberFormat format;
-  std::string app_dir;
-  ToolErrorHandler on_error;
-};
 
 class AgingWindow : public LazyWindow {
   Q_OBJECT

@@ -87,8 +87,7 @@ class ComfortsTest : public QObject {
   void initTestCase() {
     QVERIFY(settings_place_.isValid() && files_.isValid());
     // The program's only setting goes to a place of the test's own.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_place_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_place_.path());
+    test_support::keep_settings_in(settings_place_.path());
     store_recent_files({});
     store_zoom(100);
   }

@@ -24,6 +24,7 @@ class ScreenFitTest : public QObject {
   Q_OBJECT
 
  private:
+  test_support::OwnSettings settings_;  // the stored zoom is this run's alone
   test_support::ProgramFixture program_;
   MainWindow& w() { return *program_.window; }
 

@@ -64,6 +64,7 @@
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
 #include "ui/build_code_menu.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/popup_menus.h"
@@ -169,8 +170,7 @@ struct Folders {
       QFile::copy(f, app + "/images/" + QFileInfo(f).fileName());
     }
     QFile::copy(from + "/patch.dat", app + "/patch.dat");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    test_support::keep_settings_in(settings);
 
     // Golden builds, then damaged and random ones made from the seed.
     std::vector<QByteArray> goldens;
@@ -305,46 +305,12 @@ struct Headless {
 };
 
 void HeadClasses::set_class(WindowId window, int row) {
-  static const std::map<WindowId, BrowserKind> kinds = {
-      {WindowId::Armors, BrowserKind::Armor},   {WindowId::Robes, BrowserKind::Robe},
-      {WindowId::Shields, BrowserKind::Shield}, {WindowId::Orbs, BrowserKind::Orb},
-      {WindowId::Armlets, BrowserKind::Armlets}, {WindowId::Gaunts, BrowserKind::Gaunts},
-      {WindowId::Boots, BrowserKind::Boots},    {WindowId::Weapons, BrowserKind::Weapon},
-      {WindowId::Rings, BrowserKind::Ring},     {WindowId::Amulets, BrowserKind::Amulet},
-      {WindowId::Sheltoms, BrowserKind::Sheltom}};
-  if (auto k = kinds.find(window); k != kinds.end()) h_.set_browser_class(k->second, row);
-  if (window == WindowId::Skills) h_.skill_class = row >= 0 && row < 8 ? row : -1;
+  if (auto k = window_info(window).browser) h_.set_browser_class(*k, row);
+  if (window == WindowId::Skills) h_.skill_class = row >= 0 && row < kClassCount ? row : -1;
 }
 
 // ---------------------------------------------------------------------------
 // One program as the user has it, with its headless twin.
-
-WindowId window_of(BrowserKind k) {
-  switch (k) {
-    case BrowserKind::Armor: return WindowId::Armors;
-    case BrowserKind::Robe: return WindowId::Robes;
-    case BrowserKind::Shield: return WindowId::Shields;
-    case BrowserKind::Orb: return WindowId::Orbs;
-    case BrowserKind::Boots: return WindowId::Boots;
-    case BrowserKind::Gaunts: return WindowId::Gaunts;
-    case BrowserKind::Armlets: return WindowId::Armlets;
-    case BrowserKind::Amulet: return WindowId::Amulets;
-    case BrowserKind::Ring: return WindowId::Rings;
-    case BrowserKind::Sheltom: return WindowId::Sheltoms;
-    case BrowserKind::Weapon: return WindowId::Weapons;
-  }
-  return WindowId::About;
-}
-
-// The menu commands that show a window (their click changes no sheet).
-bool shows_window(Ctl id) {
-  using C = Ctl;
-  for (Ctl c : {C::MainMenu_info_skills, C::Armor1, C::RobeInfo1, C::Shield1, C::Orb1, C::Armlets1, C::Gaunts1,
-                C::Boots1, C::Weapon1, C::Amulets1, C::Rings1, C::Sheltoms1, C::BMPPatcher1, C::AgingCalc1,
-                C::MainMenu_help_about})
-    if (c == id) return true;
-  return false;
-}
 
 // Every box of the main window that lost the focus (for a reason the window
 // acts on), in order: the user's Tab, or the focus moving on its own (a box
@@ -674,7 +640,7 @@ bool act_check(Program& p, const Action& a) {
 // button, a picture, a button), as the window performs it.
 void head_perform(Program& p, Ctl id) {
   Headless& h = p.head;
-  if (shows_window(id) || id == Ctl::MainMenu_help_help) return;
+  if (window_of_command(id) || id == Ctl::MainMenu_help_help) return;  // a window shows; the sheet stays
   if (id == Ctl::MainMenu_file_exit || id == Ctl::Button1) {
     (void)h.session.may_close();
     return;

@@ -40,6 +40,7 @@
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
 #include "pipeline/session.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/popup_menus.h"
 #include "ui/skill_info_window.h"
@@ -269,9 +270,7 @@ int main(int argc, char** argv) {
   }
   // No stored zoom or recent files of the person running it: a settings
   // place of its own.
-  QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  test_support::OwnSettings settings;
 
   // The patcher's question is agreed to for its own made-up game folder only.
   auto dialogs = std::make_unique<brennick::test_support::RecordingDialogs>();

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +16,19 @@
 #include "ui/main_window.h"
 
 namespace brennick::test_support {
+
+// Moves the program's settings (the stored zoom, the recent files) into
+// `folder`: tests that run at the same time never share a setting.
+inline void keep_settings_in(const QString& folder) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+// A settings place of the test's own for as long as it lives.
+struct OwnSettings {
+  QTemporaryDir folder;
+  OwnSettings() { keep_settings_in(folder.path()); }
+};
 
 struct ProgramFixture {
   struct Options {

@@ -1,4 +1,4 @@
-#include "buildfile/safe_file.h"
+#include "base/safe_file.h"
 
 #include <gtest/gtest.h>
 #include <grp.h>
