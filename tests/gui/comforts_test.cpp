@@ -26,6 +26,7 @@
 #include "buildfile/build_file.h"
 #include "engine/sheet_json.h"
 #include "engine/startup.h"
+#include "tests/support/recording.h"
 #include "tests/support/window_fixture.h"
 #include "ui/app_settings.h"
 #include "ui/main_window.h"
@@ -38,16 +39,6 @@ using namespace brennick;
 
 namespace {
 
-// Answers the file dialogs with the file the test names.
-class FileDialogs : public SilentDialogs {
- public:
-  std::optional<std::string> open, save;
-  std::optional<std::string> open_file(const std::string&, const std::string&) override { return open; }
-  std::optional<std::string> save_file(const std::string&, const std::string&, const std::string&) override {
-    return save;
-  }
-};
-
 std::string json_of(const Calculator& calc) { return sheet_json(calc).dump(); }
 
 }  // namespace
@@ -56,7 +47,7 @@ class ComfortsTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir settings_place_, files_;
-  std::unique_ptr<FileDialogs> dialogs_;
+  std::unique_ptr<test_support::ScriptedDialogs> dialogs_;
   QtSettingsStore settings_;
   test_support::ProgramFixture program_;
 
@@ -92,7 +83,7 @@ class ComfortsTest : public QObject {
     store_zoom(100);
   }
   void init() {
-    dialogs_ = std::make_unique<FileDialogs>();
+    dialogs_ = std::make_unique<test_support::ScriptedDialogs>();
     make_window();
   }
   void cleanup() {
@@ -169,7 +160,7 @@ class ComfortsTest : public QObject {
     // Eleven builds saved: the newest eight stay, newest first.
     calc().user_select_row(Ctl::Select_class, Knight);
     for (int i = 1; i <= 11; ++i) {
-      dialogs_->save = files_.filePath(QStringLiteral("b%1.brk").arg(i)).toStdString();
+      dialogs_->save_answers.push_back(files_.filePath(QStringLiteral("b%1.brk").arg(i)).toStdString());
       w().perform(Ctl::MainMenu_file_save);
     }
     QCOMPARE(w().recent_files().size(), 8);
@@ -181,7 +172,7 @@ class ComfortsTest : public QObject {
     calc().sheet.set_text(Ctl::stat_level, "1");
     w().act([](Session& s) { s.set_text(Ctl::stat_level, "44"); });
     QVERIFY(title().contains(QStringLiteral(" * \u2014 ")));
-    dialogs_->open = files_.filePath(QStringLiteral("b5.brk")).toStdString();
+    dialogs_->open_answers.push_back(files_.filePath(QStringLiteral("b5.brk")).toStdString());
     w().perform(Ctl::MainMenu_file_load);
     QVERIFY(!title().contains(QStringLiteral(" * \u2014 ")));
     QCOMPARE(QFileInfo(w().recent_files().first()).fileName(), QStringLiteral("b5.brk"));

@@ -64,6 +64,7 @@
 #include "ui/center_string_grid.h"
 #include "ui/item_browser_window.h"
 #include "ui/build_code_menu.h"
+#include "tests/support/recording.h"
 #include "tests/support/window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
@@ -126,17 +127,13 @@ class SoakDialogs : public Dialogs {
   }
 };
 
-// The headless core's log: what a line of error.log holds after its date and time.
-class MemoryLog : public ErrorLog {
- public:
-  std::vector<std::string> lines;
-  void write_error_log(const std::string& message, const std::string& owner, const std::string& detail) override {
-    std::string line = error_log_line("", "", message, owner, detail).substr(6);  // from "Error: "
-    for (char& c : line)
-      if (c == '\r' || c == '\n') c = ' ';
-    lines.push_back(line);
-  }
-};
+// What a line of error.log holds after its date and time ("Error: ...").
+std::string log_line_after_time(const test_support::LogLine& l) {
+  std::string line = error_log_line("", "", l.message, l.owner, l.detail).substr(6);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  return line;
+}
 
 // The aging simulator's draws, the same on both sides.
 class SeededRandom : public RandomSource {
@@ -271,7 +268,7 @@ class HeadClasses : public ClassListener {
 
 struct Headless {
   SoakDialogs dialogs;
-  MemoryLog log;
+  test_support::RecordingLog log;
   HeadClasses classes{*this};
   Session session;
   Planner& calc;  // the session's
@@ -1190,8 +1187,8 @@ Fault check_error_log(Program& p, std::size_t& head_lines) {
     return "error.log gained " + std::to_string(lines.size()) + " lines, the headless core logged " +
            std::to_string(head.size() - head_lines);
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (p.normal(lines[i]) != p.normal(head[head_lines + i]))
-      return "error.log line '" + lines[i] + "' / headless '" + head[head_lines + i] + "'";
+    if (const std::string h = log_line_after_time(head[head_lines + i]); p.normal(lines[i]) != p.normal(h))
+      return "error.log line '" + lines[i] + "' / headless '" + h + "'";
   head_lines = head.size();
   return std::nullopt;
 }
