@@ -150,7 +150,7 @@ const std::array<BuildKey, kKeyCount>& key_table() {
     std::array<BuildKey, kKeyCount> t{};
     std::copy(std::begin(kFixedKeys), std::end(kFixedKeys), t.begin());
     // Key Skill N belongs to tier (N-1)/4+1, slot (N-1)%4+1: slot index N-1.
-    for (std::size_t n = 0; n < 16; ++n)
+    for (std::size_t n = 0; n < std::size_t{kSlotCount}; ++n)
       t[kFixedCount + n] = {"SkillLevels", kSkillKeyNames[n], K::Int, slot_controls(static_cast<int>(n)).level, 0};
     return t;
   }();
@@ -247,11 +247,11 @@ const std::vector<std::pair<std::string, ActiveKey>>& active_table() {
   static const std::vector<std::pair<std::string, ActiveKey>> table = [] {
     std::vector<std::pair<std::string, ActiveKey>> t;
     t.push_back({"ForceOrb", {ActiveKey::ForceOrb, 0}});
-    for (int i = 0; i < 8; ++i) t.push_back({"CastOn" + std::to_string(i + 1), {ActiveKey::CastOnLevel, i}});
+    for (int i = 0; i < kCastOnCount; ++i) t.push_back({"CastOn" + std::to_string(i + 1), {ActiveKey::CastOnLevel, i}});
     // Buff slot 3 has no switch.
-    for (int i = 0; i < 8; ++i)
-      if (i != 2) t.push_back({"CastOn" + std::to_string(i + 1) + "On", {ActiveKey::CastOnSwitch, i}});
-    for (int i = 0; i < 16; ++i) t.push_back({"Skill" + std::to_string(i + 1) + "On", {ActiveKey::SkillSwitch, i}});
+    for (int i = 0; i < kCastOnCount; ++i)
+      if (i != kCastOnWithoutSwitch) t.push_back({"CastOn" + std::to_string(i + 1) + "On", {ActiveKey::CastOnSwitch, i}});
+    for (int i = 0; i < kSlotCount; ++i) t.push_back({"Skill" + std::to_string(i + 1) + "On", {ActiveKey::SkillSwitch, i}});
     return t;
   }();
   return table;

@@ -33,7 +33,7 @@ std::optional<int> small_int(const std::string& s, int lo, int hi) {
 std::optional<int> class_of(const std::string& s) {
   if (auto n = small_int(s, 0, 7)) return n;
   for (int c = 0; c < 8; ++c)
-    if (s == kSkillInfoClassRows[static_cast<std::size_t>(c)]) return c;
+    if (s == kClassNames[static_cast<std::size_t>(c)]) return c;
   return std::nullopt;
 }
 
@@ -203,7 +203,7 @@ int skills_command(const std::vector<std::string>& arguments) {
   const SkillInfoTier t = skill_info(*class_no, *tier, common.format);
   if (common.json) {
     nlohmann::json j;
-    j["class"] = kSkillInfoClassRows[static_cast<std::size_t>(*class_no)];
+    j["class"] = std::string(kClassNames[static_cast<std::size_t>(*class_no)]);
     j["tier"] = *tier;
     j["grids"] = nlohmann::json::array();
     for (int k = 0; k < kSkillInfoGrids; ++k) {

@@ -20,7 +20,6 @@
 namespace brennick {
 
 inline constexpr int kStatCount = 5;        // Strength, Spirit, Talent, Agility, Health
-inline constexpr int kSlotCount = 16;       // slot index (tier - 1) * 4 + (position - 1)
 inline constexpr int kSkillCount = 128;     // skill numbers 1 .. 128
 inline constexpr int kPseudoSkill = 129;    // the two shared fractions
 inline constexpr int kSkillRowCount = 7;    // value rows 1 .. 7

@@ -41,12 +41,8 @@ bool percent_display(int grid, int skill, int row) {
   return !has_rule(grid, skill, row, Rule::NoPercent);
 }
 
-std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 }  // namespace
 
-const std::array<const char*, 8> kSkillInfoClassRows = {"Fighter",  "Archer", "Pikeman",  "Mechanician",
-                                                        "Atalanta", "Knight", "Magician", "Priestess"};
 const std::array<const char*, 4> kSkillInfoTierRows = {"Tier 1", "Tier 2", "Tier 3", "Tier 4"};
 
 SkillInfoGrid skill_info_grid(int grid, int skill, const NumberFormat& fmt) {
@@ -79,8 +75,7 @@ SkillInfoTier skill_info(int class_index, int tier, const NumberFormat& fmt) {
   SkillInfoTier t;
   for (int k = 1; k <= kSkillInfoGrids; ++k) {
     const int slot = 4 * (tier - 1) + k - 1;
-    t.icons[static_cast<std::size_t>(k - 1)] = std::string(kSkillInfoClassRows[static_cast<std::size_t>(class_index)]) +
-                                               "_" + two_digits(slot + 1) + ".jpg";
+    t.icons[static_cast<std::size_t>(k - 1)] = skill_picture(class_index, slot);
     t.names[static_cast<std::size_t>(k - 1)] = catalog.name(class_index, slot);
     t.grids[static_cast<std::size_t>(k - 1)] = skill_info_grid(k, skill_number(class_index, slot), fmt);
   }

@@ -29,8 +29,7 @@ struct SkillInfoTier {
   std::array<SkillInfoGrid, kSkillInfoGrids> grids;
 };
 
-// The window's rows of the class list and of the tier choice.
-extern const std::array<const char*, 8> kSkillInfoClassRows;
+// The window's rows of the tier choice (its class list is kClassNames).
 extern const std::array<const char*, 4> kSkillInfoTierRows;
 
 // Select_Tier_Class for class 0 .. 7 and tier 1 .. 4; throws

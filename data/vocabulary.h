@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,49 @@ namespace brennick {
 enum ClassNo { Fighter = 0, Archer, Pikeman, Mechanician, Atalanta, Knight, Magician, Priestess };
 inline constexpr int kClassCount = 8;
 
-inline constexpr std::array<std::string_view, kClassCount> kClassNames = {
-    "Fighter", "Archer", "Pikeman", "Mechanician", "Atalanta", "Knight", "Magician", "Priestess"};
+// Every class once: its name (its row of Select_class and of the skill
+// window's class list, the stem of its skill pictures "<name>_01.jpg" ..
+// "<name>_16.jpg"), and what it wears, which decides the item browsers that
+// offer it in their class choice.
+enum class Wears { Armour, Robe };
+struct ClassInfo {
+  std::string_view name;
+  Wears wears;
+};
+inline constexpr std::array<ClassInfo, kClassCount> kClasses{{
+    {"Fighter", Wears::Armour},
+    {"Archer", Wears::Armour},
+    {"Pikeman", Wears::Armour},
+    {"Mechanician", Wears::Armour},
+    {"Atalanta", Wears::Armour},
+    {"Knight", Wears::Armour},
+    {"Magician", Wears::Robe},
+    {"Priestess", Wears::Robe},
+}};
+
+inline constexpr std::array<std::string_view, kClassCount> kClassNames = [] {
+  std::array<std::string_view, kClassCount> names{};
+  for (int c = 0; c < kClassCount; ++c) names[static_cast<std::size_t>(c)] = kClasses[static_cast<std::size_t>(c)].name;
+  return names;
+}();
+
+// The class choice of an item browser: every class, or those that wear
+// armour or robes, in class order.
+inline std::vector<std::string> class_choice_rows(std::optional<Wears> wearing = std::nullopt) {
+  std::vector<std::string> rows;
+  for (const ClassInfo& c : kClasses)
+    if (!wearing || c.wears == *wearing) rows.emplace_back(c.name);
+  return rows;
+}
+
+// --- skill slots and buffs ---------------------------------------------------
+
+// The skill slots of a class: index (tier - 1) * 4 + (position - 1).
+inline constexpr int kSlotCount = 16;
+// The buffs of "Cast on this Character...", index 0 .. 7.
+inline constexpr int kCastOnCount = 8;
+// The buff of index 2 (Holy Mind) has no switch: it is always disabled.
+inline constexpr int kCastOnWithoutSwitch = 2;
 
 // --- weapon kinds -----------------------------------------------------------------
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "data/vocabulary.h"
+
 namespace brennick {
 
 using flag = std::uint8_t;  // 0 or 1

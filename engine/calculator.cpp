@@ -113,9 +113,9 @@ bool detachable(Ctl id) {
     if (b.box == id) return true;
   for (const RealBox& b : kRealBoxes)
     if (b.box == id) return true;
-  for (int i = 0; i < 16; ++i)
+  for (int i = 0; i < kSlotCount; ++i)
     if (slot_controls(i).level == id) return true;
-  for (int i = 0; i < 8; ++i)
+  for (int i = 0; i < kCastOnCount; ++i)
     if (cast_on_controls(i).stat_img == id || cast_on_controls(i).spin == id) return true;
   return false;
 }
@@ -129,7 +129,7 @@ bool starts_pass(Ctl id) {
     default:
       break;
   }
-  for (int i = 0; i < 16; ++i)
+  for (int i = 0; i < kSlotCount; ++i)
     if (slot_controls(i).kind_img == id) return true;
   return detachable(id) && !is_item_list(id);
 }
@@ -220,7 +220,7 @@ void Calculator::class_setup() {
     sheet.set_text(slot.name, name);
     sheet.set_hint(slot.icon, name);
   }
-  for (int k = 0; k < 16; ++k) sheet.set_visible(slot_controls(k).mana, true);
+  for (int k = 0; k < kSlotCount; ++k) sheet.set_visible(slot_controls(k).mana, true);
 }
 
 }  // namespace brennick

@@ -119,7 +119,7 @@ void Calculator::calc_free_t4skill_points() {
   std::int64_t free = 0;
   if (level >= 60) {
     std::int64_t spent = 0;
-    for (int slot = 12; slot < 16; ++slot) spent += sheet.value(slot_controls(slot).level);
+    for (int slot = 12; slot < kSlotCount; ++slot) spent += sheet.value(slot_controls(slot).level);
     free = (level - 60) / 2 - spent + 1;
   }
   show_counter(sheet, Ctl::Lbl_free_ep, free);

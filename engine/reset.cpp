@@ -93,15 +93,15 @@ void Calculator::Reset() {
   sheet.set_text(C::stat_sheltom_mp, "0");
   sheet.set_row(C::Select_ForceOrb, 0);
   for (Ctl check : kResetChecks) sheet.set_checked(check, false);
-  for (int slot = 0; slot < 16; ++slot) sheet.set_value(slot_controls(slot).level, 0);
+  for (int slot = 0; slot < kSlotCount; ++slot) sheet.set_value(slot_controls(slot).level, 0);
 
   state.skill_on.fill(0);
   state.cast_on_on.fill(0);
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kCastOnCount; ++i) {
     load_picture(cast_on_controls(i).stat_img, "off.bmp");
     sheet.set_text(cast_on_controls(i).label, "disabled");
   }
-  for (int i = 0; i < 8; ++i) sheet.set_value(cast_on_controls(i).spin, 0);
+  for (int i = 0; i < kCastOnCount; ++i) sheet.set_value(cast_on_controls(i).spin, 0);
   for (Ctl picture : kItemPictureBoxes) sheet.set_picture(picture, "");
   Insert_start_values();
   sheet.set_text(C::lbl_filename, "none");

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/vocabulary.h"
+
 namespace brennick {
 
 enum class ControlKind : std::uint8_t {
@@ -160,13 +162,13 @@ const std::array<Ctl, kControlCount>& all_controls();
 // at start-up, the armour list by the class).
 std::vector<std::string> initial_rows(Ctl id);
 
-// Slots of the skill pages: tier t and slot n in 1..4 give index (t-1)*4 + n-1.
+// Slots of the skill pages (kSlotCount): tier t and slot n in 1..4 give index (t-1)*4 + n-1.
 struct SlotControls {
   Ctl icon, name, info, level, levelreg, kind_img, mana;
 };
 const SlotControls& slot_controls(int slot_index);
 
-// Buff slots 1..8 (index 0..7).
+// Buff slots 1..8 (index 0 .. kCastOnCount - 1).
 struct CastOnControls {
   Ctl img, spin, stat_img, label;
 };

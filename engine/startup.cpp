@@ -63,7 +63,7 @@ void start_sheet(Calculator& calc) {
   static constexpr const char* cast_on_pictures[] = {"Archer_16.jpg",   "Knight_05.jpg",   "Priestess_04.jpg",
                                                      "Magician_07.jpg", "Atalanta_10.jpg", "Atalanta_13.jpg",
                                                      "Priestess_14.jpg", "Priestess_12.jpg"};
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kCastOnCount; ++i) {
     s.set_picture(cast_on_controls(i).img, cast_on_pictures[i]);
     s.set_picture(cast_on_controls(i).stat_img, "off.bmp");
   }

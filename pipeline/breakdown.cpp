@@ -239,7 +239,7 @@ std::string joined(const std::vector<std::string>& names, const char* none) {
 std::string who_changed(Measure& m, const Calculator& calc, int step, double change) {
   std::vector<std::string> names;
   if (step == kSkillStep) {
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < kSlotCount; ++i) {
       const Ctl level = slot_controls(i).level;
       if (calc.sheet.value(level) <= 0) continue;
       if (!m.run([&](Sheet& s, CalcState&) { s.set_value(level, 0); })) continue;
@@ -247,7 +247,7 @@ std::string who_changed(Measure& m, const Calculator& calc, int step, double cha
     }
     return joined(names, "skill report");
   }
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kCastOnCount; ++i) {
     if (calc.state.cast_on_on[static_cast<std::size_t>(i)] != 1) continue;
     if (!m.run([&](Sheet&, CalcState& st) { st.cast_on_on[static_cast<std::size_t>(i)] = 0; })) continue;
     if (tidy(m.change_of(step)) != tidy(change))

@@ -13,61 +13,6 @@
 namespace brennick {
 namespace {
 
-int timed_slot_of(Ctl id) {
-  for (int i = 0; i < 16; ++i)
-    if (slot_controls(i).kind_img == id) return i;
-  return -1;
-}
-
-int cast_on_slot_of(Ctl id) {
-  for (int i = 0; i < 8; ++i)
-    if (cast_on_controls(i).stat_img == id) return i;
-  return -1;
-}
-
-// Exclusive timed pairs: (class, slot switched on) -> slot switched off.
-struct Exclusion {
-  int class_no, on, off;
-};
-constexpr Exclusion kExclusions[] = {
-    {Mechanician, 0, 11}, {Mechanician, 11, 0}, {Mechanician, 5, 6}, {Mechanician, 6, 5},
-    {Atalanta, 9, 12},    {Atalanta, 12, 9},    {Knight, 9, 13},     {Knight, 13, 9},
-};
-
-void toggle_timed_skill(Calculator& calc, Ctl sender) {
-  CalcState& state = calc.state;
-  const int i = timed_slot_of(sender);
-  if (i < 0) return;
-  if (state.skill_on[i] == 1) {
-    set_skill_type(calc, i, 4);
-    state.skill_on[i] = 0;
-    return;
-  }
-  set_skill_type(calc, i, 3);
-  state.skill_on[i] = 1;
-  for (const Exclusion& e : kExclusions)
-    if (e.class_no == calc.class_row() && e.on == i) state.skill_on[e.off] = 0;
-}
-
-void toggle_cast_on(Calculator& calc, Ctl sender) {
-  CalcState& state = calc.state;
-  Sheet& sheet = calc.sheet;
-  const int i = cast_on_slot_of(sender);
-  if (i < 0 || i == 2) return;  // slot 3 has no switch
-  auto show = [&](int slot, bool on) {
-    calc.load_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
-    state.cast_on_on[slot] = on ? 1 : 0;
-    sheet.set_text(cast_on_controls(slot).label, on ? "enabled" : "disabled");
-  };
-  const bool on = state.cast_on_on[i] == 0;
-  show(i, on);
-  // Triumph of Valhalla (5) and Hall of Valhalla (6) exclude each other.
-  if (on && (i == 4 || i == 5)) {
-    const int other = i == 4 ? 5 : 4;
-    if (state.cast_on_on[other]) show(other, false);
-  }
-}
-
 // The steps 1 .. 24 of the pass, in their fixed order.
 struct PassStep {
   const char* operation;

@@ -66,7 +66,7 @@ bool may_receive(int class_no, int slot) {
 
 void Reset_castOn(Calculator& calc) {
   const int cls = calc.class_row();
-  for (int slot = 0; slot < 8; ++slot) {
+  for (int slot = 0; slot < kCastOnCount; ++slot) {
     if (slot == HolyMind) continue;  // always disabled
     const CastOnControls& c = cast_on_controls(slot);
     const bool available = may_receive(cls, slot);
@@ -133,6 +133,36 @@ void Calc_castOn(Calculator& calc, bool first_pass) {
   }
   if (const int level = acting_level(calc, VirtualLife))
     for (Column c : kColumns) at(st, kHP, c) = cs.skill_boost(124, 1, level, at(st, kHP, c), 1);
+}
+
+namespace {
+
+int cast_on_slot_of(Ctl id) {
+  for (int i = 0; i < kCastOnCount; ++i)
+    if (cast_on_controls(i).stat_img == id) return i;
+  return -1;
+}
+
+}  // namespace
+
+bool toggle_cast_on(Calculator& calc, Ctl sender) {
+  CalcState& state = calc.state;
+  Sheet& sheet = calc.sheet;
+  const int i = cast_on_slot_of(sender);
+  if (i < 0 || i == kCastOnWithoutSwitch) return false;
+  auto show = [&](int slot, bool on) {
+    calc.load_picture(cast_on_controls(slot).stat_img, on ? "on.bmp" : "off.bmp");
+    state.cast_on_on[slot] = on ? 1 : 0;
+    sheet.set_text(cast_on_controls(slot).label, on ? "enabled" : "disabled");
+  };
+  const bool on = state.cast_on_on[i] == 0;
+  show(i, on);
+  // Triumph of Valhalla (5) and Hall of Valhalla (6) exclude each other.
+  if (on && (i == 4 || i == 5)) {
+    const int other = i == 4 ? 5 : 4;
+    if (state.cast_on_on[other]) show(other, false);
+  }
+  return true;
 }
 
 }  // namespace brennick

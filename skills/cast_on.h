@@ -24,4 +24,9 @@ namespace brennick {
 // and evasion (first pass), then Holy Valor's text against undead.
 void Calc_castOn(Calculator& calc, bool first_pass);
 
+// A click on the switch of a buff turns it on or off (its picture and
+// label); Triumph of Valhalla and Hall of Valhalla exclude each other. False
+// when `sender` is no buff's switch, or the switch of the buff without one.
+bool toggle_cast_on(Calculator& calc, Ctl sender);
+
 }  // namespace brennick

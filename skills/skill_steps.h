@@ -12,4 +12,10 @@ void Calc_skills(Calculator& calc);
 // and off; any other kind changes nothing.
 void set_skill_type(Calculator& calc, int slot_index, int kind);
 
+// A click on the kind picture of a timed skill switches it on or off; a
+// skill switched on switches off the one its class cannot have at the same
+// time (Mechanician, Atalanta and Knight pairs). False when `sender` is no
+// slot's kind picture.
+bool toggle_timed_skill(Calculator& calc, Ctl sender);
+
 }  // namespace brennick

@@ -423,7 +423,7 @@ struct MainWindow::Binders {
     if (shown != rows) {
       combo->clear();
       for (qsizetype r = 0; r < rows.size(); ++r) {
-        if (is_weapon_kind_list(id) && r < 8)
+        if (is_weapon_kind_list(id) && r < kWeaponKindCount)
           combo->addItem(icon_of(art::weapon_kind_icon(static_cast<int>(r))), rows[r]);
         else
           combo->addItem(rows[r]);
@@ -576,7 +576,7 @@ void MainWindow::choose_font(const QList<QFont>& candidates) {
 // would not fit.
 void MainWindow::fit_report_boxes() {
   constexpr int kReportLines = 7;
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < kSlotCount; ++i) {
     auto* memo = static_cast<QPlainTextEdit*>(widget(slot_controls(i).info));
     QFont f = font();
     const int margins = 2 * static_cast<int>(memo->document()->documentMargin()) + 2;

@@ -271,7 +271,7 @@ Tables build() {
   for (const Place& p : kPlaces) t.places.emplace(p.id, QRect(p.x, p.y, p.w, p.h));
 
   // Skill slots: four per page, 130 apart.
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < kSlotCount; ++i) {
     const SlotControls& s = slot_controls(i);
     const int y = 5 + 130 * (i % 4);
     t.places.emplace(s.icon, QRect(3, y, 40, 40));
@@ -288,7 +288,7 @@ Tables build() {
   }
 
   // Buff slots.
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kCastOnCount; ++i) {
     const CastOnControls& s = cast_on_controls(i);
     const int x = kCastOnX[i / 2], y = kCastOnY[i % 2];
     t.places.emplace(s.img, QRect(x, y, 40, 40));
@@ -444,9 +444,9 @@ std::uint16_t control_style(Ctl id) {
 
 bool clickable_picture(Ctl id) {
   if (id == C::img_holy_valor_special) return true;
-  for (int i = 0; i < 16; ++i)
+  for (int i = 0; i < kSlotCount; ++i)
     if (slot_controls(i).kind_img == id) return true;
-  for (int i = 0; i < 8; ++i)
+  for (int i = 0; i < kCastOnCount; ++i)
     if (cast_on_controls(i).stat_img == id) return true;
   return false;
 }

@@ -50,7 +50,7 @@ void SkillInfoWindow::build_contents() {
 
   class_list_ = new QComboBox(this);
   class_list_->setObjectName(QStringLiteral("Select_class_skill_info"));
-  for (const char* c : kSkillInfoClassRows) class_list_->addItem(QString::fromLatin1(c));
+  for (std::string_view c : kClassNames) class_list_->addItem(QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size())));
   class_list_->setPlaceholderText(QStringLiteral("Select a Class"));
   class_list_->setCurrentIndex(class_row_);
   class_list_->setGeometry(384, 18, 150, 24);
@@ -133,7 +133,7 @@ void SkillInfoWindow::choose_class(int class_row) {
 int SkillInfoWindow::class_row() const { return built() ? class_list_->currentIndex() : class_row_; }
 
 void SkillInfoWindow::set_class_row(int class_row) {
-  class_row_ = class_row >= 0 && class_row < static_cast<int>(std::size(kSkillInfoClassRows)) ? class_row : -1;
+  class_row_ = class_row >= 0 && class_row < kClassCount ? class_row : -1;
   if (built()) class_list_->setCurrentIndex(class_row_);
 }
 

@@ -37,7 +37,7 @@ struct ProgramFixture {
     ErrorLog* log = nullptr;
     SettingsStore* settings = nullptr;  // null: recent files only as long as the session
     bool secondary_windows = true;
-    std::optional<std::string> app_dir;  // the folder of images/; nothing: the build's program folder
+    std::optional<std::string> app_dir = std::nullopt;  // the folder of images/; nothing: the build's program folder
   };
 
   SilentDialogs silent;
