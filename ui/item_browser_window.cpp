@@ -16,6 +16,7 @@
 #include "data/weapon_tables.h"
 #include "engine/calculator.h"
 #include "engine/image_files.h"
+#include "ui/browser_layout.h"
 #include "ui/center_string_grid.h"
 #include "ui/picture_box.h"
 
@@ -70,7 +71,8 @@ void ItemBrowserWindow::showEvent(QShowEvent* e) {
 
 void ItemBrowserWindow::build() {
   const BrowserInfo& info = browser_info(kind_);
-  const int width = info.client_width, height = info.client_height;
+  const BrowserLayout& layout = browser_layout(kind_);
+  const int width = client_size().width(), height = client_size().height();
 
   grid_ = new TCenterStringGrid(this);
   grid_->setObjectName(QStringLiteral("StringGrid1"));
@@ -105,8 +107,8 @@ void ItemBrowserWindow::build() {
   };
   std::vector<QString> class_rows;
   for (const std::string& c : info.class_rows) class_rows.push_back(QString::fromStdString(c));
-  add_choice(qs(info.class_choice_name), qs(info.class_choice_caption),
-             QStringLiteral("Choose a Class to see item regs for it."), class_rows, info.class_columns, classes_);
+  add_choice(qs(layout.class_choice_name), qs(layout.class_choice_caption),
+             QStringLiteral("Choose a Class to see item regs for it."), class_rows, layout.class_columns, classes_);
   if (QAbstractButton* b = classes_->button(choice_.class_row)) b->setChecked(true);
   connect(classes_, &QButtonGroup::idClicked, this, [this](int row) {
     choice_.class_row = row;
@@ -134,8 +136,8 @@ void ItemBrowserWindow::build() {
   reset->setToolTip(QStringLiteral("reset the grid to see NS Regs of the Items."));
   connect(reset, &QPushButton::clicked, this, [this] { btn_resetClick(); });
   auto* close = new QPushButton(QStringLiteral("Close"), left);
-  close->setObjectName(qs(info.close_name));
-  close->setToolTip(qs(info.close_hint));
+  close->setObjectName(qs(layout.close_name));
+  close->setToolTip(qs(layout.close_hint));
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   buttons->addWidget(reset);
   buttons->addWidget(close);
@@ -165,7 +167,8 @@ void ItemBrowserWindow::build() {
   for (int i = 0; i < static_cast<int>(list.size()); ++i) {
     const DetailField& f = list[static_cast<std::size_t>(i)];
     QLabel* caption = bold_label(QString::fromStdString(f.caption), details);
-    caption->setObjectName(QString::fromStdString(f.caption_name));
+    // A caption the click never writes is named after its value label.
+    caption->setObjectName(QString::fromStdString(f.caption_label.empty() ? "cap_" + f.value_name : f.caption_label));
     auto* value = new QLabel(details);
     value->setObjectName(QString::fromStdString(f.value_name));
     labels_.insert(caption->objectName(), caption);
@@ -181,7 +184,7 @@ void ItemBrowserWindow::build() {
     for (int i = 0; i < static_cast<int>(kResistanceFields.size()); ++i) {
       const ResistanceField& f = kResistanceFields[static_cast<std::size_t>(i)];
       auto* icon = new PictureBox(details);
-      icon->setObjectName(qs(f.icon_name));
+      icon->setObjectName(qs(kResistanceIconNames[static_cast<std::size_t>(i)]));
       icon->setToolTip(qs(f.hint));
       icon->setFixedSize(32, 32);
       icon->set_image(art::icon(resistance_icon(i)));

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "data/browser_contents.h"
+#include "ui/browser_layout.h"
 #include "ui/lazy_window.h"
 
 class QButtonGroup;
