@@ -15,6 +15,9 @@
 #include "ui/lazy_window.h"
 
 class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 
 namespace brennick {
@@ -67,6 +70,14 @@ class ItemBrowserWindow : public LazyWindow {
 
  private:
   void build();
+  QWidget* build_choices();
+  void build_class_choice(QWidget* left, QHBoxLayout* choices);
+  void build_type_choice(QWidget* left, QHBoxLayout* choices);
+  QHBoxLayout* build_buttons(QWidget* left);
+  QGroupBox* build_details();
+  QGridLayout* build_detail_fields(QWidget* details);
+  QHBoxLayout* build_resistances(QWidget* details);
+  void place(QWidget* left, QWidget* details);
   void show_details(const BrowserDetails& d);
   void fit_grid_columns(int width);
 
