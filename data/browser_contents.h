@@ -4,7 +4,8 @@
 // Everything here is plain text computed from the read-only tables; the
 // windows only put the texts into their controls, and brennick-cli prints
 // them. Rows are numbered as in the grid: row 0 is the header, row r >= 1 is
-// table entry r.
+// table entry r. How a window is laid out (its size, the names of its
+// widgets) belongs to the window: ui/browser_layout.h.
 #pragma once
 
 #include <array>
@@ -25,23 +26,16 @@ inline constexpr std::array<BrowserKind, kBrowserKindCount> kAllBrowserKinds = {
     BrowserKind::Boots,   BrowserKind::Gaunts, BrowserKind::Armlets, BrowserKind::Amulet,
     BrowserKind::Ring,    BrowserKind::Sheltom, BrowserKind::Weapon};
 
-// The fixed set-up of one browser window.
+// The fixed contents of one browser window.
 struct BrowserInfo {
-  std::string_view key;          // "armor", "robe", ... as brennick-cli names them
-  std::string_view caption;      // "Armor Info..."
-  int client_width = 0;
-  int client_height = 0;
-  int columns = 0;               // grid columns
-  int rows = 0;                  // grid rows, the header included
-  std::string_view class_choice_name;     // "Select_class" ("Select_Class" for robes and orbs)
-  std::string_view class_choice_caption;  // "Select a Class" / "Select Class"
-  std::vector<std::string> class_rows;    // the rows of the class choice
-  int class_offset = 0;          // class code = row + offset (6 for robes and orbs)
-  int class_columns = 2;
-  std::string_view close_name;   // "Btn_close_skill_info" ("Button1" for robes)
-  std::string_view close_hint;
-  std::string_view click_text;   // "click in the grid to see details of the selected Armor."
-  bool resistances = false;      // the five resistance icons and labels
+  std::string_view key;                 // "armor", "robe", ... as brennick-cli names them
+  std::string_view caption;             // "Armor Info..."
+  int columns = 0;                      // grid columns
+  int rows = 0;                         // grid rows, the header included
+  std::vector<std::string> class_rows;  // the rows of the class choice
+  int class_offset = 0;                 // class code = row + offset (6 for robes and orbs)
+  std::string click_text;               // "click in the grid to see details of the selected Armor."
+  bool resistances = false;             // the details show the five resistances
 };
 const BrowserInfo& browser_info(BrowserKind kind);
 // The kind of a key ("armor" .. "weapon"), or nothing.
@@ -49,16 +43,16 @@ std::optional<BrowserKind> browser_kind_of(std::string_view key);
 
 // One caption of the details panel with the value label beside it.
 struct DetailField {
-  std::string caption_name;  // the caption label's name ("Label15"), or "cap_" + value name
-  std::string caption;       // its text at creation
-  std::string value_name;    // "lbl_defense"
+  std::string caption;        // its text at creation
+  std::string value_name;     // "lbl_defense"
+  std::string caption_label;  // the label the click writes the caption into ("Label15"), or empty
+                              // for a caption that never changes
 };
 std::vector<DetailField> detail_fields(BrowserKind kind);
 
-// Names and hints of the five resistance icons and their value labels, in
-// the order organic, flame, ice, poison, lightning.
+// Hints and value labels of the five resistances, in the order organic,
+// flame, ice, poison, lightning.
 struct ResistanceField {
-  std::string_view icon_name;   // "Image2" .. "Image6"
   std::string_view hint;        // "Organic" .. "Lightning"
   std::string_view value_name;  // "Lbl_organic", "lbl_flame", ...
 };

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +20,7 @@ inline constexpr int kClassCount = 8;
 // Every class once: its name (its row of Select_class and of the skill
 // window's class list, the stem of its skill pictures "<name>_01.jpg" ..
 // "<name>_16.jpg"), and what it wears, which decides the item browsers that
-// offer it in their class choice.
+// offer it in their class choice (data/browser_contents.cpp).
 enum class Wears { Armour, Robe };
 struct ClassInfo {
   std::string_view name;
@@ -43,15 +42,6 @@ inline constexpr std::array<std::string_view, kClassCount> kClassNames = [] {
   for (int c = 0; c < kClassCount; ++c) names[static_cast<std::size_t>(c)] = kClasses[static_cast<std::size_t>(c)].name;
   return names;
 }();
-
-// The class choice of an item browser: every class, or those that wear
-// armour or robes, in class order.
-inline std::vector<std::string> class_choice_rows(std::optional<Wears> wearing = std::nullopt) {
-  std::vector<std::string> rows;
-  for (const ClassInfo& c : kClasses)
-    if (!wearing || c.wears == *wearing) rows.emplace_back(c.name);
-  return rows;
-}
 
 // --- skill slots and buffs ---------------------------------------------------
 

@@ -16,6 +16,7 @@
 #include "data/weapon_tables.h"
 #include "engine/calculator.h"
 #include "engine/image_files.h"
+#include "ui/browser_layout.h"
 #include "ui/center_string_grid.h"
 #include "ui/picture_box.h"
 
@@ -35,6 +36,31 @@ QLabel* bold_label(const QString& text, QWidget* parent) {
   f.setBold(true);
   l->setFont(f);
   return l;
+}
+
+// A titled group of radio buttons, filled column by column.
+struct ChoiceBox {
+  QString name, caption, hint;
+  std::vector<QString> rows;
+  int columns;
+};
+
+QButtonGroup* add_choice(QWidget* parent, QHBoxLayout* choices, const ChoiceBox& c) {
+  auto* box = new QGroupBox(c.caption, parent);
+  box->setObjectName(c.name);
+  box->setToolTip(c.hint);
+  auto* g = new QGridLayout(box);
+  g->setContentsMargins(6, 2, 6, 2);
+  g->setVerticalSpacing(0);
+  auto* group = new QButtonGroup(box);
+  const int per_column = (static_cast<int>(c.rows.size()) + c.columns - 1) / c.columns;
+  for (int r = 0; r < static_cast<int>(c.rows.size()); ++r) {
+    auto* b = new QRadioButton(c.rows[static_cast<std::size_t>(r)], box);
+    group->addButton(b, r);
+    g->addWidget(b, r % per_column, r / per_column);
+  }
+  choices->addWidget(box, 0, Qt::AlignTop);
+  return group;
 }
 
 art::Icon resistance_icon(int i) {
@@ -70,14 +96,17 @@ void ItemBrowserWindow::showEvent(QShowEvent* e) {
 
 void ItemBrowserWindow::build() {
   const BrowserInfo& info = browser_info(kind_);
-  const int width = info.client_width, height = info.client_height;
-
   grid_ = new TCenterStringGrid(this);
   grid_->setObjectName(QStringLiteral("StringGrid1"));
   grid_->set_layout(info.columns, info.rows, 1, kRowHeight);
   connect(grid_, &TCenterStringGrid::row_clicked, this, [this](int) { StringGrid1Click(); });
+  QWidget* left = build_choices();
+  QGroupBox* details = build_details();
+  place(left, details);
+}
 
-  // Left column: the choices, the hint text, Reset and Close.
+// Left column: the choices, the hint text, Reset and Close.
+QWidget* ItemBrowserWindow::build_choices() {
   auto* left = new QWidget(this);
   auto* lv = new QVBoxLayout(left);
   lv->setContentsMargins(0, 0, 0, 0);
@@ -86,62 +115,62 @@ void ItemBrowserWindow::build() {
   auto* choices = new QHBoxLayout;
   choices->setSpacing(6);
   lv->addLayout(choices);
-  auto add_choice = [&](const QString& name, const QString& caption, const QString& hint,
-                        const std::vector<QString>& rows, int columns, QButtonGroup*& group) {
-    auto* box = new QGroupBox(caption, left);
-    box->setObjectName(name);
-    box->setToolTip(hint);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(6, 2, 6, 2);
-    g->setVerticalSpacing(0);
-    group = new QButtonGroup(box);
-    const int per_column = (static_cast<int>(rows.size()) + columns - 1) / columns;
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-      auto* b = new QRadioButton(rows[static_cast<std::size_t>(r)], box);
-      group->addButton(b, r);
-      g->addWidget(b, r % per_column, r / per_column);
-    }
-    choices->addWidget(box, 0, Qt::AlignTop);
-  };
-  std::vector<QString> class_rows;
-  for (const std::string& c : info.class_rows) class_rows.push_back(QString::fromStdString(c));
-  add_choice(qs(info.class_choice_name), qs(info.class_choice_caption),
-             QStringLiteral("Choose a Class to see item regs for it."), class_rows, info.class_columns, classes_);
+  build_class_choice(left, choices);
+  if (kind_ == BrowserKind::Weapon) build_type_choice(left, choices);
+  auto* click_text = new QLabel(qs(browser_info(kind_).click_text), left);
+  click_text->setObjectName(QStringLiteral("StaticText1"));
+  click_text->setWordWrap(true);
+  lv->addWidget(click_text);
+  lv->addStretch(1);
+  lv->addLayout(build_buttons(left));
+  return left;
+}
+
+void ItemBrowserWindow::build_class_choice(QWidget* left, QHBoxLayout* choices) {
+  const BrowserLayout& layout = browser_layout(kind_);
+  std::vector<QString> rows;
+  for (const std::string& c : browser_info(kind_).class_rows) rows.push_back(QString::fromStdString(c));
+  classes_ = add_choice(left, choices, {qs(layout.class_choice_name), qs(layout.class_choice_caption),
+                                        QStringLiteral("Choose a Class to see item regs for it."), rows,
+                                        layout.class_columns});
   if (QAbstractButton* b = classes_->button(choice_.class_row)) b->setChecked(true);
   connect(classes_, &QButtonGroup::idClicked, this, [this](int row) {
     choice_.class_row = row;
     fill_grid();
   });
-  if (kind_ == BrowserKind::Weapon) {
-    std::vector<QString> kinds;
-    for (int k = 0; k < kWeaponKindCount; ++k) kinds.push_back(qs(weapon_type_row(k)));
-    add_choice(QStringLiteral("Select_type"), QStringLiteral("Select a Type"), QStringLiteral("Select a weapon class."),
-               kinds, 2, types_);
-    types_->button(choice_.weapon_kind)->setChecked(true);
-    connect(types_, &QButtonGroup::idClicked, this, [this](int k) {
-      choice_.weapon_kind = k;
-      fill_grid();
-    });
-  }
-  auto* click_text = new QLabel(qs(info.click_text), left);
-  click_text->setObjectName(QStringLiteral("StaticText1"));
-  click_text->setWordWrap(true);
-  lv->addWidget(click_text);
-  lv->addStretch(1);
+}
+
+void ItemBrowserWindow::build_type_choice(QWidget* left, QHBoxLayout* choices) {
+  std::vector<QString> kinds;
+  for (int k = 0; k < kWeaponKindCount; ++k) kinds.push_back(qs(weapon_type_row(k)));
+  types_ = add_choice(left, choices, {QStringLiteral("Select_type"), QStringLiteral("Select a Type"),
+                                      QStringLiteral("Select a weapon class."), kinds, 2});
+  types_->button(choice_.weapon_kind)->setChecked(true);
+  connect(types_, &QButtonGroup::idClicked, this, [this](int k) {
+    choice_.weapon_kind = k;
+    fill_grid();
+  });
+}
+
+QHBoxLayout* ItemBrowserWindow::build_buttons(QWidget* left) {
+  const BrowserLayout& layout = browser_layout(kind_);
   auto* buttons = new QHBoxLayout;
   auto* reset = new QPushButton(QStringLiteral("Reset"), left);
   reset->setObjectName(QStringLiteral("btn_reset"));
   reset->setToolTip(QStringLiteral("reset the grid to see NS Regs of the Items."));
   connect(reset, &QPushButton::clicked, this, [this] { btn_resetClick(); });
   auto* close = new QPushButton(QStringLiteral("Close"), left);
-  close->setObjectName(qs(info.close_name));
-  close->setToolTip(qs(info.close_hint));
+  close->setObjectName(qs(layout.close_name));
+  close->setToolTip(qs(layout.close_hint));
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   buttons->addWidget(reset);
   buttons->addWidget(close);
-  lv->addLayout(buttons);
+  return buttons;
+}
 
-  // The details panel.
+// The details panel: the item's name, its picture beside the value labels,
+// and the resistances below them.
+QGroupBox* ItemBrowserWindow::build_details() {
   auto* details = new QGroupBox(QStringLiteral("Details"), this);
   details->setObjectName(QStringLiteral("GroupBox1"));
   auto* dv = new QVBoxLayout(details);
@@ -156,6 +185,15 @@ void ItemBrowserWindow::build() {
   picture_->setObjectName(QStringLiteral("Armor_pic"));
   picture_->setFixedSize(64, 64);
   body->addWidget(picture_, 0, Qt::AlignTop);
+  body->addLayout(build_detail_fields(details), 1);
+  dv->addLayout(body);
+  if (browser_info(kind_).resistances) dv->addLayout(build_resistances(details));
+  dv->addStretch(1);
+  return details;
+}
+
+// The captions and value labels, in two columns when there are more than eight.
+QGridLayout* ItemBrowserWindow::build_detail_fields(QWidget* details) {
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(6);
   fields->setVerticalSpacing(1);
@@ -165,7 +203,8 @@ void ItemBrowserWindow::build() {
   for (int i = 0; i < static_cast<int>(list.size()); ++i) {
     const DetailField& f = list[static_cast<std::size_t>(i)];
     QLabel* caption = bold_label(QString::fromStdString(f.caption), details);
-    caption->setObjectName(QString::fromStdString(f.caption_name));
+    // A caption the click never writes is named after its value label.
+    caption->setObjectName(QString::fromStdString(f.caption_label.empty() ? "cap_" + f.value_name : f.caption_label));
     auto* value = new QLabel(details);
     value->setObjectName(QString::fromStdString(f.value_name));
     labels_.insert(caption->objectName(), caption);
@@ -174,30 +213,32 @@ void ItemBrowserWindow::build() {
     fields->addWidget(value, i % per_column, 2 * (i / per_column) + 1);
   }
   for (int c = 0; c < columns; ++c) fields->setColumnStretch(2 * c + 1, 1);
-  body->addLayout(fields, 1);
-  dv->addLayout(body);
-  if (info.resistances) {
-    auto* res = new QHBoxLayout;
-    for (int i = 0; i < static_cast<int>(kResistanceFields.size()); ++i) {
-      const ResistanceField& f = kResistanceFields[static_cast<std::size_t>(i)];
-      auto* icon = new PictureBox(details);
-      icon->setObjectName(qs(f.icon_name));
-      icon->setToolTip(qs(f.hint));
-      icon->setFixedSize(32, 32);
-      icon->set_image(art::icon(resistance_icon(i)));
-      auto* value = new QLabel(details);
-      value->setObjectName(qs(f.value_name));
-      labels_.insert(value->objectName(), value);
-      res->addWidget(icon);
-      res->addWidget(value, 1);
-    }
-    dv->addLayout(res);
-  }
-  dv->addStretch(1);
+  return fields;
+}
 
-  // Geometry: the grid across the top, the choices and the details below.
-  // Column widths follow the widest texts of every class choice
-  // (finish_layout).
+QHBoxLayout* ItemBrowserWindow::build_resistances(QWidget* details) {
+  auto* res = new QHBoxLayout;
+  for (int i = 0; i < static_cast<int>(kResistanceFields.size()); ++i) {
+    const ResistanceField& f = kResistanceFields[static_cast<std::size_t>(i)];
+    auto* icon = new PictureBox(details);
+    icon->setObjectName(qs(kResistanceIconNames[static_cast<std::size_t>(i)]));
+    icon->setToolTip(qs(f.hint));
+    icon->setFixedSize(32, 32);
+    icon->set_image(art::icon(resistance_icon(i)));
+    auto* value = new QLabel(details);
+    value->setObjectName(qs(f.value_name));
+    labels_.insert(value->objectName(), value);
+    res->addWidget(icon);
+    res->addWidget(value, 1);
+  }
+  return res;
+}
+
+// Geometry: the grid across the top, the choices and the details below.
+// Column widths follow the widest texts of every class choice
+// (finish_layout).
+void ItemBrowserWindow::place(QWidget* left, QWidget* details) {
+  const int width = client_size().width(), height = client_size().height();
   grid_width_ = width - 2 * kMargin;
   grid_->setGeometry(kMargin, kMargin, grid_width_, grid_->full_height());
   const int below = kMargin + grid_->full_height() + kMargin;

@@ -11,9 +11,13 @@
 #include <optional>
 
 #include "data/browser_contents.h"
+#include "ui/browser_layout.h"
 #include "ui/lazy_window.h"
 
 class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 
 namespace brennick {
@@ -66,6 +70,14 @@ class ItemBrowserWindow : public LazyWindow {
 
  private:
   void build();
+  QWidget* build_choices();
+  void build_class_choice(QWidget* left, QHBoxLayout* choices);
+  void build_type_choice(QWidget* left, QHBoxLayout* choices);
+  QHBoxLayout* build_buttons(QWidget* left);
+  QGroupBox* build_details();
+  QGridLayout* build_detail_fields(QWidget* details);
+  QHBoxLayout* build_resistances(QWidget* details);
+  void place(QWidget* left, QWidget* details);
   void show_details(const BrowserDetails& d);
   void fit_grid_columns(int width);
 

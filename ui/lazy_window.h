@@ -22,6 +22,8 @@ class LazyWindow : public QWidget {
   // The window's fixed size: `client` now, and once the contents are made,
   // as much more as their layout asks for.
   void set_client_size(QSize client);
+  // The client size set (empty when none was).
+  QSize client_size() const { return client_; }
   // The window's size made again at the zoom in force (after a zoom, and
   // after a part of it was shown or hidden): its size as built, zoomed, and
   // as much more as its layout asks for while grows_with_contents(); kept on

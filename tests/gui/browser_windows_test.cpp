@@ -102,17 +102,18 @@ class BrowserWindowsTest : public QObject {
       int cols, rows;
       const char* choice;
       int classes;
-    } expected[] = {{WindowId::Armors, "Armor Info...", {617, 471}, 10, 19, "Select_class", 6},
-                    {WindowId::Robes, "Robe Info...", {682, 485}, 11, 19, "Select_Class", 2},
-                    {WindowId::Shields, "Shield Info...", {716, 469}, 12, 18, "Select_class", 6},
-                    {WindowId::Orbs, "Orb Info...", {619, 489}, 10, 19, "Select_Class", 2},
-                    {WindowId::Boots, "Boots Info...", {693, 497}, 12, 18, "Select_class", 8},
-                    {WindowId::Gaunts, "Gauntlet Info...", {689, 499}, 12, 18, "Select_class", 8},
-                    {WindowId::Armlets, "Armlet Info...", {598, 465}, 10, 18, "Select_class", 8},
-                    {WindowId::Amulets, "Amulet Info...", {533, 476}, 8, 19, "Select_class", 8},
-                    {WindowId::Rings, "Ring Info...", {532, 475}, 8, 19, "Select_class", 8},
-                    {WindowId::Sheltoms, "Sheltom Info...", {536, 335}, 9, 10, "Select_class", 8},
-                    {WindowId::Weapons, "Weapon Info...", {861, 517}, 17, 21, "Select_class", 8}};
+      bool close_dot;  // the Close button's hint ends with a full stop
+    } expected[] = {{WindowId::Armors, "Armor Info...", {617, 471}, 10, 19, "Select_class", 6, false},
+                    {WindowId::Robes, "Robe Info...", {682, 485}, 11, 19, "Select_Class", 2, true},
+                    {WindowId::Shields, "Shield Info...", {716, 469}, 12, 18, "Select_class", 6, true},
+                    {WindowId::Orbs, "Orb Info...", {619, 489}, 10, 19, "Select_Class", 2, true},
+                    {WindowId::Boots, "Boots Info...", {693, 497}, 12, 18, "Select_class", 8, false},
+                    {WindowId::Gaunts, "Gauntlet Info...", {689, 499}, 12, 18, "Select_class", 8, true},
+                    {WindowId::Armlets, "Armlet Info...", {598, 465}, 10, 18, "Select_class", 8, false},
+                    {WindowId::Amulets, "Amulet Info...", {533, 476}, 8, 19, "Select_class", 8, true},
+                    {WindowId::Rings, "Ring Info...", {532, 475}, 8, 19, "Select_class", 8, true},
+                    {WindowId::Sheltoms, "Sheltom Info...", {536, 335}, 9, 10, "Select_class", 8, true},
+                    {WindowId::Weapons, "Weapon Info...", {861, 517}, 17, 21, "Select_class", 8, true}};
     for (const auto& e : expected) {
       ItemBrowserWindow& b = browser(e.w);
       QCOMPARE(b.windowTitle(), QString::fromLatin1(e.caption));
@@ -125,6 +126,16 @@ class BrowserWindowsTest : public QObject {
       QCOMPARE(choice->findChildren<QRadioButton*>().size(), e.classes);
       for (QRadioButton* r : choice->findChildren<QRadioButton*>()) QVERIFY(!r->isChecked());
       QCOMPARE(b.label_text(QStringLiteral("lbl_name")), QString());
+      const QString close = e.w == WindowId::Robes ? QStringLiteral("Button1") : QStringLiteral("Btn_close_skill_info");
+      auto* button = b.findChild<QPushButton*>(close);
+      QVERIFY2(button, e.caption);
+      QCOMPARE(button->toolTip(), QStringLiteral("Close the current window") + (e.close_dot ? "." : ""));
+      QCOMPARE(choice->title(), e.classes == 2 ? QStringLiteral("Select Class") : QStringLiteral("Select a Class"));
+      const bool resistances = QList<WindowId>{WindowId::Armors, WindowId::Robes, WindowId::Shields,
+                                               WindowId::Orbs,   WindowId::Boots, WindowId::Gaunts}
+                                   .contains(e.w);
+      for (const char* icon : {"Image2", "Image3", "Image4", "Image5", "Image6"})
+        QCOMPARE(b.findChild<PictureBox*>(icon) != nullptr, resistances);
     }
     QCOMPARE(browser(WindowId::Robes).findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
              QStringLiteral("Close"));

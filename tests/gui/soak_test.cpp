@@ -765,7 +765,7 @@ bool act_browser(Program& p, const Action& a) {
     case 0:
     case 1: {  // a class of the class choice
       const int row = a.m % static_cast<int>(info.class_rows.size());
-      auto* box = b->findChild<QGroupBox*>(q(info.class_choice_name));
+      auto* box = b->findChild<QGroupBox*>(q(browser_layout(k).class_choice_name));
       const auto buttons = box->findChildren<QRadioButton*>();
       buttons.at(row)->click();
       hb.choice.class_row = row;

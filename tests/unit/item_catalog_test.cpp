@@ -15,6 +15,8 @@
 #include "data/item_tables.h"
 #include "data/record_fields.h"
 #include "data/table_reader.h"
+#include "engine/sheet.h"
+#include "equipment/force_orb.h"
 #include "item_catalog_test_util.h"
 
 namespace brennick {
@@ -376,9 +378,13 @@ TEST(ItemTables, RowsGivenByTheSpecExactly) {
 }
 
 TEST(ItemTables, SheltomTableGivenInFull) {
+  // The given rows are rows 1 .. 9 in order, and the loaded table has no
+  // other row, so the check above covers every sheltom.
   const GivenRows& g = kGivenRows.back();
   ASSERT_EQ(g.table, "sheltom_table");
-  EXPECT_EQ(g.rows.size(), 9u);
+  ASSERT_EQ(item_catalog().sheltom_table.size(), g.rows.size());
+  for (std::size_t i = 0; i < g.rows.size(); ++i) EXPECT_EQ(test::md_cells(g.rows[i]).at(0), std::to_string(i + 1));
+  EXPECT_FALSE(sheltom_row(static_cast<int>(g.rows.size()) + 1).has_value());
 }
 
 // ---------------------------------------------------------------- facts (fixed game data)
@@ -487,9 +493,16 @@ TEST(ItemTables, SheltomInsertionValues) {
 }
 
 TEST(ItemTables, ForceOrbRowsCarryTheSheltomNamesInOrder) {
-  const std::vector<std::string> names = {"Lucidy", "Sereno",    "Fadeo", "Sparky", "Raident",
-                                          "Transparo", "Murky", "Devine", "Celesto"};
-  EXPECT_EQ(names_of("sheltom_table"), names);
+  // Select_ForceOrb: "none", then one row per sheltom of the table, and the
+  // force orb of each row is named after it.
+  const std::vector<std::string> rows = initial_rows(Ctl::Select_ForceOrb);
+  const std::vector<std::string> sheltoms = names_of("sheltom_table");
+  ASSERT_EQ(rows.size(), sheltoms.size() + 1);
+  EXPECT_EQ(rows.front(), "none");
+  EXPECT_EQ(std::vector<std::string>(rows.begin() + 1, rows.end()), sheltoms);
+  ASSERT_EQ(kForceOrbRows, static_cast<int>(sheltoms.size()));
+  for (int r = 1; r <= kForceOrbRows; ++r)
+    EXPECT_EQ(force_orb_rule(r).name, sheltoms[static_cast<std::size_t>(r - 1)]) << "row " << r;
 }
 
 // ---------------------------------------------------------------- whole-table rules

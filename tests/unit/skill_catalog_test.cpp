@@ -14,6 +14,7 @@
 #include "data/calc_skill.h"
 #include "data/skill_catalog.h"
 #include "data/skill_catalog_json.h"
+#include "data/skill_info.h"
 #include "base/number_text.h"
 
 namespace brennick {
@@ -654,19 +655,44 @@ TEST(SkillCatalogShapes, DecimalRowsAreTheRealRowsAndThreeUnreadOnes) {
 TEST(SkillCatalogShapes, SkillWindowDisplayRules) {
   // The skill window shows a text holding "." as a percentage, except in
   // skills 117 and 126 and in Golden Falcon's rows after the first: the plain
-  // amounts of regeneration live exactly there.
-  for (int s = 1; s <= kSkillCount; ++s)
-    for (int r = 1; r <= cat().row_count(s); ++r) {
-      const std::string& label = cat().row_label(s, r);
+  // amounts of regeneration live exactly there, and show as stored. Rows that
+  // get " %" appended to the stored text hold no "."; every other text shows
+  // as stored.
+  const std::vector<RowRef> appended = {{30, 1}, {42, 2}, {31, 2}, {47, 1}};
+  const NumberFormat point = NumberFormat::point();
+  for (int s = 1; s <= kSkillCount; ++s) {
+    const int grid = (s - 1) % kSkillInfoGrids + 1;  // the grid of the skill's slot in its tier
+    const SkillInfoGrid shown = skill_info_grid(grid, s, point);
+    ASSERT_EQ(shown.cells.size(), static_cast<std::size_t>(skill_info_grid_rows(grid))) << "skill " << s;
+    for (int r = 1; r <= skill_info_grid_rows(grid); ++r) {
+      const auto& row = shown.cells[static_cast<std::size_t>(r - 1)];
+      const std::string& label = cat().row_label(s, r);  // "" below the skill's rows
+      EXPECT_EQ(row[0], label) << "skill " << s << " row " << r;
       const bool amount = label == "+HPR" || label == "+HP R." || label == "+MP R.";
       const bool exempt = s == 117 || s == 126 || (s == 26 && r > 1);
       EXPECT_EQ(amount, exempt && form_of(cat().value(s, r, 1)) == Form::Decimal) << "skill " << s << " row " << r;
+      for (int l = 1; l <= kSkillLevelCount; ++l) {
+        const std::string& stored = cat().value(s, r, l);
+        const std::string& text = row[static_cast<std::size_t>(l)];
+        if (listed(appended, s, r)) {
+          EXPECT_EQ(stored.find('.'), std::string::npos) << where(s, r, l);
+          EXPECT_EQ(text, stored + " %") << where(s, r, l);
+        } else if (stored.find('.') != std::string::npos && !amount) {
+          ASSERT_EQ(text.substr(text.size() - 2), " %") << where(s, r, l) << ": " << text;
+          EXPECT_NEAR(std::stod(text), std::stod(stored) * 100, 1e-9) << where(s, r, l) << ": " << text;
+        } else {
+          EXPECT_EQ(text, stored) << where(s, r, l);
+        }
+      }
     }
-  // Rows that get " %" appended to the stored text hold no ".".
-  const std::vector<RowRef> appended = {{30, 1}, {42, 2}, {31, 2}, {47, 1}};
-  for (const RowRef& r : appended)
-    for (int l = 1; l <= 10; ++l)
-      EXPECT_EQ(cat().value(r.skill, r.row, l).find('.'), std::string::npos) << where(r.skill, r.row, l);
+  }
+  // Worked examples, in both locales.
+  EXPECT_EQ(skill_info_grid(1, 1, point).cells[0][1], "6 %");     // Melee Mastery "0.06"
+  EXPECT_EQ(skill_info_grid(3, 3, point).cells[2][2], "1.2 %");   // Raving "0.012"
+  EXPECT_EQ(skill_info_grid(3, 3, NumberFormat::comma()).cells[2][2], "1,2 %");
+  EXPECT_EQ(skill_info_grid(1, 117, point).cells[0][1], "0.6");   // Meditation as stored
+  EXPECT_EQ(skill_info_grid(2, 26, point).cells[0][1], "120 %");  // Golden Falcon "1.20" ..
+  EXPECT_EQ(skill_info_grid(2, 26, point).cells[1][1], "1.0");    // .. its "+HPR" as stored
 }
 
 TEST(SkillCatalogShapes, UsageLabelsReadTheMpRows) {
