@@ -61,10 +61,23 @@ AgingWindow::AgingWindow(ToolServices services, QWidget* owner, std::unique_ptr<
 
 void AgingWindow::build_contents() {
   auto* top = new QHBoxLayout;
-  auto* colA = new QVBoxLayout;
+  top->addLayout(build_item_column());
   auto* colB = new QVBoxLayout;
-  auto* colC = new QVBoxLayout;
+  colB->addWidget(build_cost_box());
+  add_notes(colB);
+  top->addLayout(colB);
+  top->addLayout(build_buttons_column());
 
+  auto* outer = new QVBoxLayout(page());
+  outer->addLayout(top);
+  outer->addLayout(build_history_and_odds(), 1);
+
+  show_model();
+}
+
+// The item text, the item choice and the sheltom prices.
+QVBoxLayout* AgingWindow::build_item_column() {
+  auto* colA = new QVBoxLayout;
   item_info_ = new QPlainTextEdit(this);
   item_info_->setObjectName(QStringLiteral("ItemInfo"));
   item_info_->setReadOnly(true);
@@ -104,6 +117,11 @@ void AgingWindow::build_contents() {
   colA->addWidget(prices);
   colA->addStretch();
 
+  return colA;
+}
+
+// The sheltoms a run burned, with their pictures, and the gold it cost.
+QGroupBox* AgingWindow::build_cost_box() {
   auto* cost = new QGroupBox(QStringLiteral("Cost"), this);
   cost->setObjectName(QStringLiteral("GroupBox1"));
   auto* cg = new QGridLayout(cost);
@@ -144,8 +162,11 @@ void AgingWindow::build_contents() {
   total_line->setFrameShape(QFrame::HLine);
   cg->addWidget(total_line, kSheltomKinds + 2, 0, 1, 3);
   cg->addWidget(total_price_, kSheltomKinds + 3, 2);
-  colB->addWidget(cost);
+  return cost;
+}
 
+// The two notes on how the simulator draws.
+void AgingWindow::add_notes(QVBoxLayout* colB) {
   auto* label1 = named_label("Label1",
                              QStringLiteral("don't try to find some secret formula here, its really complete random. "
                                             "sometimes you get 10+ without a single de-age, sometimes you de-age 20 "
@@ -166,6 +187,11 @@ void AgingWindow::build_contents() {
   colB->addWidget(label2);
   colB->addStretch();
 
+}
+
+// The tallies of +2/+1/-2/-1 and the window's buttons.
+QVBoxLayout* AgingWindow::build_buttons_column() {
+  auto* colC = new QVBoxLayout;
   const QString tally_hint = QStringLiteral("Display how many +1/-1 +2/-2 you got.");
   auto* tallies = new QGridLayout;
   p2_ = named_label("lbl_p2", QStringLiteral("0"), this, tally_hint);
@@ -199,11 +225,11 @@ void AgingWindow::build_contents() {
   colC->addWidget(reset);
   colC->addWidget(close);
 
-  top->addLayout(colA);
-  top->addLayout(colB);
-  top->addLayout(colC);
+  return colC;
+}
 
-  // Bottom row: the history and, beside it, the exact odds.
+// Bottom row: the history and, beside it, the exact odds (closed at first).
+QHBoxLayout* AgingWindow::build_history_and_odds() {
   auto* bottom = new QHBoxLayout;
   auto* hist = new QVBoxLayout;
   hist->addWidget(new QLabel(QStringLiteral("History"), this));
@@ -237,11 +263,7 @@ void AgingWindow::build_contents() {
   odds_panel_ = odds;
   odds->hide();
 
-  auto* outer = new QVBoxLayout(page());
-  outer->addLayout(top);
-  outer->addLayout(bottom, 1);
-
-  show_model();
+  return bottom;
 }
 
 AgingWindow::~AgingWindow() = default;

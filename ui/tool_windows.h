@@ -16,6 +16,9 @@
 #include "ui/tool_services.h"
 
 class QButtonGroup;
+class QGroupBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,6 +49,11 @@ class AgingWindow : public LazyWindow {
   bool grows_with_contents() const override;
 
  private:
+  QVBoxLayout* build_item_column();
+  QGroupBox* build_cost_box();
+  void add_notes(QVBoxLayout* column);
+  QVBoxLayout* build_buttons_column();
+  QHBoxLayout* build_history_and_odds();
   void on_age();
   void on_reset();
   void show_model();
