@@ -266,11 +266,8 @@ void add_gem_group(Tables& t, Ctl group, Ctl page) {
   t.captions.push_back({page, "Age / Gem with the right-click popup menu", QRect(136, 93, 150, 30), Wrap, std::nullopt});
 }
 
-Tables build() {
-  Tables t;
-  for (const Place& p : kPlaces) t.places.emplace(p.id, QRect(p.x, p.y, p.w, p.h));
-
-  // Skill slots: four per page, 130 apart.
+// Skill slots: four per page, 130 apart.
+void add_skill_slots(Tables& t) {
   for (int i = 0; i < kSlotCount; ++i) {
     const SlotControls& s = slot_controls(i);
     const int y = 5 + 130 * (i % 4);
@@ -286,8 +283,10 @@ Tables build() {
     t.styles[s.levelreg] = Centre;
     t.styles[s.mana] = Centre | Wrap;
   }
+}
 
-  // Buff slots.
+// Buff slots.
+void add_buff_slots(Tables& t) {
   for (int i = 0; i < kCastOnCount; ++i) {
     const CastOnControls& s = cast_on_controls(i);
     const int x = kCastOnX[i / 2], y = kCastOnY[i % 2];
@@ -297,8 +296,10 @@ Tables build() {
     t.places.emplace(s.label, QRect(x + 63, y + 25, 56, 14));
     if (i == 1) t.places.emplace(C::img_holy_valor_special, QRect(x + 96, y + 1, 19, 19));
   }
+}
 
-  // Final statistics: the same rows in both panels.
+// Final statistics: the same rows in both panels, then evasion, weight and speed.
+void add_final_statistics(Tables& t) {
   for (const bool two : {false, true}) {
     const Ctl panel = two ? C::pnl_two_hand : C::pnl_one_hand;
     int y = kFinalTop;
@@ -331,8 +332,10 @@ Tables build() {
   t.captions.push_back({C::grp_final, "Evasion:", QRect(8, 171, 50, 14), Bold, C::Lbl_final_stat_eva});
   t.captions.push_back({C::grp_final, "Weight:", QRect(108, 171, 44, 14), Bold, C::Lbl_final_stat_weight});
   t.captions.push_back({C::grp_final, "Speed:", QRect(216, 171, 40, 14), Bold, C::lbl_final_stat_spd});
+}
 
-  // Damage over time.
+// Damage over time.
+void add_damage_over_time(Tables& t) {
   for (const bool two : {false, true}) {
     const Ctl group = two ? C::grp_dot_2h : C::grp_dot_1h;
     int y = kDotTop;
@@ -345,8 +348,10 @@ Tables build() {
       y += kDotStep;
     }
   }
+}
 
-  // Class and statistics.
+// Class and statistics.
+void add_statistics(Tables& t) {
   int y = 19;
   for (std::string_view row : {"Level:", "Strenght:", "Spirit:", "Talent:", "Agility:", "Health:"}) {
     t.captions.push_back({C::grp_stats, row, QRect(8, y, 54, 14), Plain, std::nullopt});
@@ -354,8 +359,10 @@ Tables build() {
   }
   t.captions.push_back({C::grp_stats, "Free Points:", QRect(8, 164, 70, 14), Bold, C::Lbl_free_stat_points});
   t.styles[C::Lbl_free_stat_points] = Right | Bold;
+}
 
-  // Item pages.
+// Item pages, the amulet and the rings.
+void add_item_pages(Tables& t) {
   add_rows(t, C::TabSheet7, {"Defense:", "Abs:"}, true);
   add_gem_group(t, C::grp_gem_armor, C::TabSheet7);
   add_rows(t, C::TabSheet8, {"Defense:", "Abs:", "Block:"}, true);
@@ -380,8 +387,10 @@ Tables build() {
     t.captions.push_back({C::grp_rings, "Ring HP:", QRect(6, y0, 46, 14), Plain, std::nullopt});
     t.captions.push_back({C::grp_rings, "Ring STM:", QRect(106, y0, 54, 14), Plain, std::nullopt});
   }
+}
 
-  // Sheltom.
+// The sheltom and the free skill points.
+void add_sheltom_and_free_points(Tables& t) {
   t.captions.push_back({C::grp_sheltom, "MP Regen:", QRect(8, 41, 62, 14), Plain, std::nullopt});
 
   // Free skill points.
@@ -389,8 +398,10 @@ Tables build() {
   t.captions.push_back({C::MainForm, "EP:", QRect(608, 562, 22, 14), Bold, C::Lbl_free_ep});
   t.styles[C::Lbl_free_sp] = Bold;
   t.styles[C::Lbl_free_ep] = Bold;
+}
 
-  // Weapon pages.
+// Weapon pages.
+void add_weapon_pages(Tables& t) {
   for (const bool two : {false, true}) {
     const Ctl page = two ? C::TabSheet6 : C::TabSheet5;
     const Ctl gem = two ? C::grp_gem_weap_2 : C::grp_gem_weap;
@@ -417,6 +428,20 @@ Tables build() {
     t.captions.push_back({gem, "MP:", QRect(8, 43, 30, 14), Bold | Blue, std::nullopt});
     t.captions.push_back({gem, "STM:", QRect(8, 66, 30, 14), Bold | Green, std::nullopt});
   }
+}
+
+Tables build() {
+  Tables t;
+  for (const Place& p : kPlaces) t.places.emplace(p.id, QRect(p.x, p.y, p.w, p.h));
+
+  add_skill_slots(t);
+  add_buff_slots(t);
+  add_final_statistics(t);
+  add_damage_over_time(t);
+  add_statistics(t);
+  add_item_pages(t);
+  add_sheltom_and_free_points(t);
+  add_weapon_pages(t);
   return t;
 }
 
