@@ -23,7 +23,7 @@ std::string long_time_text(const QLocale& locale, const QTime& time) {
 }
 
 std::string QtErrorLog::path() const {
-  return QDir(QString::fromStdString(app_dir_)).filePath("error.log").toStdString();
+  return QDir(QString::fromStdString(log_dir_)).filePath("error.log").toStdString();
 }
 
 void QtErrorLog::write_error_log(const std::string& message, const std::string& owner, const std::string& detail) {
@@ -32,6 +32,8 @@ void QtErrorLog::write_error_log(const std::string& message, const std::string& 
   const std::string line = error_log_line(locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
                                           long_time_text(locale, now.time()),
                                           message, owner, detail);
+  // An installed program's state folder is made on the first error.
+  QDir().mkpath(QString::fromStdString(log_dir_));
   if (append_error_log_line(path(), line)) dialogs_.information(error_log_write_failure(line));
 }
 

@@ -1,4 +1,5 @@
-// The error log of the window program: app_dir/error.log, one line per
+// The error log of the window program: error.log in its log folder (the
+// program's own, or the state folder of an installed one), one line per
 // error, dated in the user's short date and long time format.
 #pragma once
 
@@ -17,12 +18,12 @@ std::string long_time_text(const QLocale& locale, const QTime& time);
 
 class QtErrorLog : public ErrorLog {
  public:
-  QtErrorLog(std::string app_dir, Dialogs& dialogs) : app_dir_(std::move(app_dir)), dialogs_(dialogs) {}
+  QtErrorLog(std::string log_dir, Dialogs& dialogs) : log_dir_(std::move(log_dir)), dialogs_(dialogs) {}
   void write_error_log(const std::string& message, const std::string& owner, const std::string& detail) override;
   std::string path() const;
 
  private:
-  std::string app_dir_;
+  std::string log_dir_;
   Dialogs& dialogs_;
 };
 

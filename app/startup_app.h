@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include <QLocale>
 #include <QString>
@@ -37,13 +38,21 @@ bool locale_decimal_comma(const QLocale& locale);
 // Creates the main window and every other window in start-up order, as the
 // program's entry does. `dialogs` answers the message boxes (the Qt dialogs
 // in the program, scripted answers in tests); `app_dir` is the folder of
-// images/, patch.dat and error.log.
-Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> dialogs, const QLocale& locale);
+// images/ and patch.dat, `log_dir` that of error.log (app_dir when empty).
+Application start_application(const QString& app_dir, std::unique_ptr<Dialogs> dialogs, const QLocale& locale,
+                              const QString& log_dir = {});
+
+// What the command line asks of the window program.
+struct StartOptions {
+  std::string data_dir;    // --data DIR: corrected item tables (else $BRENNICK_DATA)
+  std::string build_file;  // a build to open at start-up
+};
 
 // The program's start-up as its entry runs it, after the QApplication is
-// made: the program's name, the Qt dialogs, the system's locale, the folder
-// of the program, every window, and the close question on the main window,
-// which is not yet shown. The start-up benchmark runs the same.
-Application start_program();
+// made: the program's name, its places (base/program_places.h), the
+// player's table corrections, the Qt dialogs, the system's locale, every
+// window, the close question on the main window, which is not yet shown,
+// and the build named on the command line. The start-up benchmark runs the same.
+Application start_program(const StartOptions& options = {});
 
 }  // namespace brennick

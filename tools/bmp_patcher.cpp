@@ -234,7 +234,9 @@ std::string patch_question(std::uintmax_t patch_bytes, int bitmaps, const std::s
 
 std::string BmpPatcher::patch_dat_path() const { return find_file_nocase(app_dir, "Patch.dat"); }
 
-std::string BmpPatcher::log_path() const { return (std::filesystem::path(app_dir) / "log.txt").string(); }
+std::string BmpPatcher::log_path() const {
+  return (std::filesystem::path(log_dir.empty() ? app_dir : log_dir) / "log.txt").string();
+}
 
 void BmpPatcher::add(std::string line, bool ok) {
   log.push_back(std::move(line));
@@ -341,6 +343,8 @@ bool BmpPatcher::save_log(Dialogs& dialogs) const {
   std::string text;
   for (const std::string& line : log) text += line + "\r\n";
   try {
+    std::error_code ec;
+    if (!log_dir.empty()) std::filesystem::create_directories(log_dir, ec);  // an installed program's state folder
     write_file_atomically(log_path(), text);
     return true;
   } catch (const std::exception&) {

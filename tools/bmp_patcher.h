@@ -64,7 +64,8 @@ bool matches_mask(const std::string& name, const std::string& mask);
 struct BmpPatcher {
   explicit BmpPatcher(std::string app_dir) : app_dir(std::move(app_dir)) {}
 
-  std::string app_dir;            // where Patch.dat is and log.txt goes
+  std::string app_dir;            // where Patch.dat is, and log.txt goes unless log_dir is set
+  std::string log_dir;            // where log.txt goes, when not app_dir
   std::int32_t success = 0;       // never reset: counts over every run
   std::int32_t fail = 0;
   std::vector<std::string> log;   // never cleared
@@ -90,7 +91,7 @@ struct BmpPatcher {
   bool patch_after_asking(const std::string& folder, Dialogs& dialogs);
 
   // "Save Log": every line ended by CR LF, written atomically to log.txt in
-  // app_dir; kLogWriteMessage through `dialogs` on failure. True on success.
+  // log_dir (else app_dir); kLogWriteMessage through `dialogs` on failure. True on success.
   bool save_log(Dialogs& dialogs) const;
   std::string log_path() const;
 

@@ -71,8 +71,8 @@ Answer QtDialogs::question_yes_no(const std::string& text) {
 }
 
 std::optional<std::string> QtDialogs::open_file(const std::string& caption, const std::string& filter) {
-  // The open dialog starts in the program's folder every time.
-  QFileDialog dialog(parent_, QString::fromStdString(caption), initial_folder_, qt_filter(filter));
+  // The open dialog starts in the folder of the builds every time.
+  QFileDialog dialog(parent_, QString::fromStdString(caption), initial_folder(), qt_filter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the chosen file need not exist
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -82,7 +82,7 @@ std::optional<std::string> QtDialogs::open_file(const std::string& caption, cons
 std::optional<std::string> QtDialogs::save_file(const std::string& caption, const std::string& filter,
                                                 const std::string& default_extension) {
   // The save dialog starts where the last build was saved.
-  QFileDialog dialog(parent_, QString::fromStdString(caption), save_folder_.isEmpty() ? initial_folder_ : save_folder_,
+  QFileDialog dialog(parent_, QString::fromStdString(caption), save_folder_.isEmpty() ? initial_folder() : save_folder_,
                      qt_filter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

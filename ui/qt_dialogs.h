@@ -3,6 +3,8 @@
 // tests can answer them with a scripted implementation instead.
 #pragma once
 
+#include <functional>
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -20,9 +22,14 @@ class QtDialogs : public Dialogs {
   void suggest_save_name(const std::string& file) override { save_name_ = QString::fromStdString(file); }
 
   void set_parent(QWidget* parent) { parent_ = parent; }
-  // The program's folder: the open dialog always starts there, the save
+  // The folder of the builds: the open dialog always starts there, the save
   // dialog until the user has saved a build elsewhere.
-  void set_initial_folder(const QString& folder) { initial_folder_ = folder; }
+  void set_initial_folder(const QString& folder) {
+    initial_folder_ = [folder] { return folder; };
+  }
+  // The same, found when a dialog first needs it (an installed program makes
+  // its documents folder then, not at start-up).
+  void set_initial_folder(std::function<QString()> folder) { initial_folder_ = std::move(folder); }
 
   void information(const std::string& text) override;
   Answer error_ok(const std::string& text) override;
@@ -39,7 +46,9 @@ class QtDialogs : public Dialogs {
  private:
   QString save_name_;
   QPointer<QWidget> parent_;
-  QString initial_folder_;
+  QString initial_folder() const { return initial_folder_ ? initial_folder_() : QString(); }
+
+  std::function<QString()> initial_folder_;
   QString save_folder_;
 };
 

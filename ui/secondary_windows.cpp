@@ -3,10 +3,14 @@
 #include <QFont>
 #include <QImageReader>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <optional>
 
+#include "base/program_places.h"
+#include "base/version.h"
 #include "pipeline/planner.h"
+#include "pipeline/program_files.h"
 #include "engine/image_files.h"
 #include "ui/item_browser_window.h"
 #include "ui/main_window.h"
@@ -123,7 +127,8 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
                        [&calc, owner](const std::string& o, const std::string& d, const std::string& m) {
                          calc.AppException(o, d, m);
                          if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
-                       }};
+                       },
+                       installed_log_dir()};
     w = make_tool_window(window, std::move(tools), owner);
   } else {
     // Not filled yet: an empty window under its name.
@@ -154,7 +159,7 @@ void AboutWindow::build_contents() {
     label->setFont(f);
     return label;
   };
-  QLabel* name = add_line(QStringLiteral("Brennick v0.2.1 beta"), 16, 22, true);
+  QLabel* name = add_line(QString::fromStdString(program_title()), 16, 22, true);
   QFont big = name->font();
   big.setPointSizeF(big.pointSizeF() * 1.5);
   name->setFont(big);
@@ -164,9 +169,19 @@ void AboutWindow::build_contents() {
                           "equipment, quests and skills, and see every value your "
                           "character ends up with, for one hand and for two hands."),
            80, 80, false);
-  add_line(QStringLiteral("Builds are saved as .brk files. Pictures are read from the "
-                          "images folder beside the program."),
-           170, 50, false);
+  add_line(QStringLiteral("Builds are saved as .brk files."), 158, 18, false);
+  // Where the pictures, error.log and the item tables come from: selectable,
+  // so that a path can be copied.
+  auto* files = new QPlainTextEdit(QString::fromStdString(program_files_text()), this);
+  files->setObjectName(QStringLiteral("txt_about_files"));
+  files->setReadOnly(true);
+  files->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  files->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  QFont small = files->font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  files->setFont(small);
+  files->setGeometry(200, 180, 270, 74);
+  files->setAccessibleName(QStringLiteral("Program files"));
 
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   close->setObjectName(QStringLiteral("btn_about_close"));

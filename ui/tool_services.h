@@ -26,6 +26,7 @@ struct ToolServices {
   NumberFormat format;
   std::string app_dir;
   ToolErrorHandler on_error;
+  std::string log_dir{};  // where the patcher's log.txt goes; empty: app_dir
 };
 
 // The tool window of `window` (WindowId::Aging or WindowId::BmpPatcher),

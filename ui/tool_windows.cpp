@@ -348,7 +348,9 @@ void AgingWindow::show_odds() {
 // --- bitmap patcher ------------------------------------------------------------
 
 PatcherWindow::PatcherWindow(ToolServices services, QWidget* owner)
-    : LazyWindow(owner, Qt::Dialog), services_(std::move(services)), patcher_(services_.app_dir) {}
+    : LazyWindow(owner, Qt::Dialog), services_(std::move(services)), patcher_(services_.app_dir) {
+  patcher_.log_dir = services_.log_dir;
+}
 
 void PatcherWindow::build_contents() {
   auto* outer = new QVBoxLayout(page());

@@ -9,6 +9,8 @@
 
 #include "app/qt_error_log.h"
 #include "app/startup_app.h"
+#include "base/version.h"
+#include "pipeline/session.h"
 #include "tests/support/recording.h"
 #include "pipeline/planner.h"
 #include "engine/startup.h"
@@ -127,6 +129,22 @@ class StartupAppTest : public QObject {
         QCOMPARE(combo->itemText(r), QString::fromStdString(app.calc->sheet[id].rows[r]));
       QVERIFY(!combo->itemText(1).isEmpty());
     }
+  }
+
+  // `brennick FILE.brk` opens the build as the recent-files list does: the
+  // sheet shows it, unmodified, under its file name; the program's title
+  // and version are the project's.
+  void a_build_named_at_start_up_opens() {
+    const std::string build = BRENNICK_SOURCE_DIR "/tests/golden/load_build.brk";
+    Application app = start_program(StartOptions{"", build});
+    QVERIFY(!app.terminate);
+    QCOMPARE(QString::fromStdString(app.session->current_file()),
+             QFileInfo(QString::fromStdString(build)).absoluteFilePath());
+    QVERIFY(!app.session->modified());
+    QCOMPARE(QString::fromStdString(app.calc->sheet.status_panel1), QStringLiteral("OK"));
+    QCOMPARE(app.window->windowTitle(), QStringLiteral("load_build.brk \u2014 Brennick v0.2.1 beta"));
+    QCOMPARE(QString::fromStdString(app.calc->sheet.text(Ctl::MainForm)), QString::fromStdString(program_title()));
+    QCOMPARE(QString::fromUtf8(program_version().data()), QStringLiteral(BRENNICK_PROJECT_VERSION));
   }
 };
 

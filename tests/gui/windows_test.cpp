@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -173,6 +174,14 @@ class WindowsTest : public QObject {
     for (QLabel* l : about->findChildren<QLabel*>()) texts << l->text();
     QVERIFY(texts.contains(QStringLiteral("Brennick v0.2.1 beta")));
     QVERIFY(texts.contains(QStringLiteral("with BMP-Patcher v0.2 beta")));
+    // Where error.log goes and where the item tables came from, in the
+    // places of this run (a build tree: beside the program).
+    auto* files = about->findChild<QPlainTextEdit*>(QStringLiteral("txt_about_files"));
+    QVERIFY(files);
+    const QString listed = files->toPlainText();
+    QVERIFY2(listed.contains(QStringLiteral("error.log: ")) && listed.contains(QStringLiteral("Item tables: all built-in")),
+             qPrintable(listed));
+    QVERIFY(files->isReadOnly());
     auto* picture = about->findChild<PictureBox*>();
     QVERIFY(picture);
     QVERIFY(!picture->image().isNull());  // images/archer_big.bmp

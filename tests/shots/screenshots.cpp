@@ -32,6 +32,8 @@
 #include <random>
 #include <vector>
 
+#include "base/program_places.h"
+#include "base/version.h"
 #include "app/startup_app.h"
 #include "engine/services.h"
 #include "pipeline/planner.h"
@@ -256,8 +258,8 @@ void patcher_picture(const QString& dir, QWidget* patcher_window) {
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Brennick v0.2.1 beta"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Brennick v0.2.1 beta"));
+  QApplication::setApplicationName(QString::fromStdString(brennick::program_title()));
+  QApplication::setApplicationDisplayName(QString::fromStdString(brennick::program_title()));
   if (argc != 3) {
     std::fprintf(stderr, "usage: brennick_screenshots OUT_DIR BUILD.args\n");
     return 2;
@@ -271,6 +273,13 @@ int main(int argc, char** argv) {
   // No stored zoom or recent files of the person running it: a settings
   // place of its own.
   test_support::OwnSettings settings;
+  // About lists the places of an installed program, the same on every
+  // machine (this program runs in the build tree, whose path differs).
+  brennick::ProgramPlaces shown;
+  shown.installed = true;
+  shown.data_dir = "/usr/share/brennick";
+  shown.log_dir = "/home/player/.local/state/brennick";
+  brennick::set_program_places(shown);
 
   // The patcher's question is agreed to for its own made-up game folder only.
   auto dialogs = std::make_unique<brennick::test_support::RecordingDialogs>();
