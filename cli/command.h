@@ -14,7 +14,7 @@
 namespace brennick::cli {
 
 struct CommandContext {
-  std::string app_dir;  // the folder of the program, beside images/
+  std::string app_dir;  // the folder of the program's data: images/ and patch.dat
   int exit_code = 0;
 };
 
@@ -29,5 +29,6 @@ void add_skills_command(CLI::App& program, CommandContext& context);
 void add_code_command(CLI::App& program, CommandContext& context);
 void add_explain_command(CLI::App& program, CommandContext& context);
 void add_delta_command(CLI::App& program, CommandContext& context);
+void add_data_command(CLI::App& program, CommandContext& context);
 
 }  // namespace brennick::cli

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "data/embedded_tables.h"
+#include "data/table_overrides.h"
 #include "data/record_fields.h"
 #include "data/table_reader.h"
 #include "data/weapon_tables.h"
@@ -43,8 +43,8 @@ ItemCatalog load_item_catalog(const TableSource& source) {
 }
 
 const ItemCatalog& item_catalog() {
-  static const ItemCatalog catalog =
-      load_item_catalog([](std::string_view stem) { return embedded_table(stem); });
+  // The player's corrections in use (data/table_overrides.h), else the built-in tables.
+  static const ItemCatalog catalog = load_item_catalog(detail::catalog_table_text);
   return catalog;
 }
 
