@@ -1,8 +1,11 @@
 // brennick-imagegen OUTDIR: draws every picture of the images folder into
-// OUTDIR/images/ and writes OUTDIR/patch.dat. Runs headless (the offscreen
+// OUTDIR/images/, writes OUTDIR/patch.dat, and the program's icon into
+// OUTDIR/icons/. Runs headless (the offscreen
 // platform) and writes the same bytes on every run; a file that already holds
 // those bytes is left untouched.
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -57,6 +60,21 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "brennick-imagegen: cannot write %s\n",
                  qPrintable(QDir::toNativeSeparators(patch)));
     ++failures;
+  }
+  // The program's icon for the desktop, in the sizes of the icon theme:
+  // OUTDIR/icons/hicolor/NxN/apps/brennick.png.
+  for (const int px : {16, 32, 48, 64, 128, 256}) {
+    const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(px);
+    const QString path = out.filePath(folder + QStringLiteral("/brennick.png"));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    const QImage image = brennick::art::icon(brennick::art::Icon::Application, px / 32.0);
+    if (!out.mkpath(folder) || image.size() != QSize(px, px) || !image.save(&buffer, "PNG") ||
+        !write_file(path, png)) {
+      std::fprintf(stderr, "brennick-imagegen: cannot write %s\n", qPrintable(QDir::toNativeSeparators(path)));
+      ++failures;
+    }
   }
   return failures == 0 ? 0 : 1;
 }

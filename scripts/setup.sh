@@ -5,6 +5,9 @@
 #   scripts/setup.sh run    what the program needs, and only the program is built
 #   scripts/setup.sh test   also the test and benchmark toolchain; everything is built
 #   scripts/setup.sh bench  the same toolchain; only the benchmarks are built
+#   scripts/setup.sh package  the program's packages and the packaging tools
+#                           (help2man, dpkg-shlibdeps, file); the programs,
+#                           their pictures and manual pages are built
 #
 # After the mode, options for another build folder with other settings:
 #   --build-dir DIR         build into DIR (relative to the repository) instead of build/
@@ -29,6 +32,13 @@ if [ "$MODE" != run ]; then
   # package of their own, which clang does not bring without recommends.
   PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth util-linux)
 fi
+if [ "$MODE" = test ] || [ "$MODE" = package ]; then
+  # The Debian package: manual pages from --help, Depends from the shared
+  # libraries (dpkg-shlibdeps, which CPack finds with file); the package
+  # test also checks it with lintian, desktop-file-validate and appstreamcli.
+  PACKAGES+=(help2man dpkg-dev file)
+  [ "$MODE" = test ] && PACKAGES+=(lintian desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -52,6 +62,9 @@ if [ "$MODE" = run ]; then
   # Only the program: a folder ./test.sh made keeps its tests.
   [ -f "$BUILD/build.ninja" ] || cmake "${CONFIG[@]}" -DBRENNICK_TESTS=OFF
   cmake --build "$BUILD" --target brennick -- -j"$(nproc)"
+elif [ "$MODE" = package ]; then
+  cmake "${CONFIG[@]}" -DBRENNICK_TESTS=OFF > /dev/null
+  cmake --build "$BUILD" -- -j"$(nproc)"
 elif [ "$MODE" = bench ]; then
   cmake "${CONFIG[@]}" -DBRENNICK_TESTS=ON > /dev/null
   cmake --build "$BUILD" --target brennick_bench brennick_startup_bench -- -j"$(nproc)"
