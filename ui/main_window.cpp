@@ -63,6 +63,7 @@ QKeySequence shortcut_of(Ctl id) {
     case C::MainMenu_file_save: return QKeySequence(Qt::CTRL | Qt::Key_S);
     case C::MainMenu_file_reset: return QKeySequence(Qt::CTRL | Qt::Key_R);
     case C::MainMenu_help_help: return QKeySequence(Qt::Key_F1);
+    case C::MainMenu_file_exit: return QKeySequence(Qt::CTRL | Qt::Key_Q);
     default: return {};
   }
 }
@@ -229,6 +230,8 @@ struct MainWindow::Binders {
       QAction* a = menu->addAction(qs(spec.text));
       a->setObjectName(name);
       a->setShortcut(shortcut_of(id));
+      // Ctrl+Q quits from every window that does not block the others.
+      if (id == C::MainMenu_file_exit) a->setShortcutContext(Qt::ApplicationShortcut);
       if (auto icon = command_icon(id)) a->setIcon(icon_of(*icon));
       connect(a, &QAction::triggered, &w, [&w, id] { w.perform(id); });
       w.actions_[i] = a;

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <optional>
 
 #include "pipeline/planner.h"
@@ -56,6 +57,10 @@ void set_up_window(QWidget* w, WindowId window) {
     w->setFixedSize(info.client.expandedTo(w->sizeHint()));
   }
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
+  // Escape closes the window as its Close button does, wherever the focus is in it.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+  escape->setContext(Qt::WindowShortcut);
+  QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
 }
 
 // Sets the class choice of a browser (which refills its grid, as a click on
