@@ -112,6 +112,10 @@ void ItemBrowserWindow::build() {
   const BrowserInfo& info = browser_info(kind_);
   grid_ = new TCenterStringGrid(this);
   grid_->setObjectName(QStringLiteral("StringGrid1"));
+  // "Armor Info..." is read "Armor Info, items".
+  std::string_view caption = info.caption;
+  while (!caption.empty() && caption.back() == '.') caption.remove_suffix(1);
+  grid_->setAccessibleName(qs(caption) + QStringLiteral(", items"));
   grid_->set_layout(info.columns, info.rows, 1, kRowHeight);
   connect(grid_, &TCenterStringGrid::row_clicked, this, [this](int) { StringGrid1Click(); });
   connect(grid_, &TCenterStringGrid::row_activated, this, [this](int) { btn_equipClick(); });

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/accessible_names.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -194,6 +195,11 @@ void MainWindow::build() {
     if (id != C::MainForm) build_control(id);
   build_captions();
   build_status_bar();
+  // The buttons Qt adds when the tool bar or the menu bar runs out of room.
+  for (QWidget* more : findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More tool bar buttons"));
+  for (QWidget* more : findChildren<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More menus"));
 
   // Hints in status-bar panel 0 while the pointer rests on a control.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
@@ -506,6 +512,7 @@ void MainWindow::build_control(Ctl id) {
   if (!w) return;
   w->setObjectName(qs(spec.name));
   w->setProperty(kControlProperty, true);
+  if (is_interactive(id)) w->setAccessibleName(qs(accessible_name(id)));
   if (auto r = layout::place(id)) w->setGeometry(*r);
   widgets_[static_cast<std::size_t>(id)] = w;
 }
