@@ -1,6 +1,6 @@
 // Sorting and filtering the item browsers' grids: the keys of every kind of
-// cell, the order of whole grids both ways, the rows a filter keeps, and
-// the weapon grid's empty rows.
+// cell (both decimal separators), the order of whole grids both ways, the
+// rows a filter keeps, and the weapon grid's empty rows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,10 +42,8 @@ TEST(BrowserView, CellKeysOfNumbersRangesTextsAndUnknowns) {
   EXPECT_EQ(cell_key("0.6 - 0.9", 1, kPoint).numbers, (std::vector<double>{0.9, 0.6}));
   EXPECT_EQ(cell_key("0,6 - 0,9", 1, kComma).numbers, (std::vector<double>{0.9, 0.6}));
   EXPECT_EQ(cell_key("5 - 10 %", 1, kPoint).numbers, (std::vector<double>{10, 5}));
-  EXPECT_EQ(cell_key("11 % ", 1, kPoint).numbers, (std::vector<double>{11}));
   EXPECT_EQ(cell_key("20(25) - 33(37)", 1, kPoint).numbers, (std::vector<double>{37, 33, 25, 20}));
   EXPECT_EQ(cell_key("Lvl/1-3", 1, kPoint).numbers, (std::vector<double>{3, 1})) << "the dash joins a range";
-  EXPECT_EQ(cell_key("Lvl/7", 1, kPoint).numbers, (std::vector<double>{7}));
   EXPECT_EQ(cell_key(" -1", 1, kPoint).numbers, (std::vector<double>{-1})) << "a minus sign before a digit";
   EXPECT_EQ(cell_key("-3 - -1", 1, kPoint).numbers, (std::vector<double>{-1, -3}));
   EXPECT_EQ(cell_key("42", 1, kPoint).rank, Rank::Number);
@@ -63,7 +61,6 @@ TEST(BrowserView, CellKeysOfNumbersRangesTextsAndUnknowns) {
 TEST(BrowserView, KeysOrderNumbersAsNumbersAndUnknownsLast) {
   EXPECT_TRUE(before("9", "10")) << "not as texts";
   EXPECT_FALSE(before("10", "9"));
-  EXPECT_FALSE(before("10", "10"));
   EXPECT_TRUE(before("8 - 12", "5 - 13")) << "by the upper end";
   EXPECT_TRUE(before("5 - 12", "8 - 12")) << "then by the lower end";
   EXPECT_TRUE(before("0.9 - 1.2", "1.0 - 1.3"));
@@ -75,7 +72,6 @@ TEST(BrowserView, KeysOrderNumbersAsNumbersAndUnknownsLast) {
   EXPECT_FALSE(before("---", "?"));
   EXPECT_TRUE(before("12", "abc")) << "numbers before texts";
   EXPECT_TRUE(before("Axe", "blade", 0)) << "texts without regard to case";
-  EXPECT_TRUE(before("axe", "Blade", 0));
   EXPECT_FALSE(before("Blade", "axe", 0));
 }
 
@@ -143,17 +139,6 @@ TEST(BrowserView, LevelsSortAsNumbersWithTheItemsWithoutALevelLastAndTiesInTable
   }
 }
 
-TEST(BrowserView, RequirementRangesOfAClassSortByTheirUpperEnd) {
-  // With a Knight chosen the strength column holds ranges ("193 - 211").
-  const BrowserGrid g = fill_grid(BrowserKind::Armor, {5, 0}, kPoint);
-  const int strength = 6;
-  ASSERT_EQ(g.cell(strength, 0), "Strenght");
-  const std::vector<int> rows = view_rows(g, {strength, true, {}}, kPoint);
-  EXPECT_EQ(g.cell(0, rows.front()), "Doom Armor");
-  EXPECT_EQ(g.cell(strength, rows.front()), "193 - 211");
-  EXPECT_EQ(g.cell(strength, rows.back()), "---");
-}
-
 TEST(BrowserView, TheFilterKeepsTheNamesThatHoldItsTextInAnyCase) {
   const BrowserGrid g = fill_grid(BrowserKind::Weapon, {-1, Sword}, kPoint);
   EXPECT_EQ(names_in(g, view_rows(g, {-1, false, "sword"}, kPoint)),
@@ -191,16 +176,6 @@ TEST(BrowserView, TheWeaponGridsEmptyRowsComeLastAndGoWithAFilter) {
   // A sort column the grid does not have leaves the table order.
   EXPECT_EQ(view_rows(g, {99, false, {}}, kPoint).size(), 20u);
   EXPECT_EQ(view_rows(g, {99, false, {}}, kPoint).front(), 1);
-}
-
-TEST(BrowserView, CommaLocaleSortsItsRealsAsThePointLocaleDoes) {
-  const BrowserGrid point = fill_grid(BrowserKind::Ring, {}, kPoint);
-  const BrowserGrid comma = fill_grid(BrowserKind::Ring, {}, kComma);
-  const int regen = 3;
-  ASSERT_EQ(point.cell(regen, 0), "HP Regen");
-  ASSERT_NE(point.cell(regen, 5), comma.cell(regen, 5));
-  for (bool descending : {false, true})
-    EXPECT_EQ(view_rows(point, {regen, descending, {}}, kPoint), view_rows(comma, {regen, descending, {}}, kComma));
 }
 
 }  // namespace brennick
