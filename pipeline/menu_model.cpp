@@ -60,12 +60,19 @@ const MenuEntry* find_in(const std::vector<MenuEntry>& items, std::string_view n
 
 }  // namespace
 
+std::string weapon_item_name(int kind, int row) {
+  if (!is_weapon_kind(kind)) return {};
+  return kKindItemPrefix[static_cast<std::size_t>(kind)] + two_digits(row);
+}
+
+std::string sheltom_item_name(int row) { return "sheltom" + two_digits(row); }
+
 PopupMenus::PopupMenus() {
   PopupMenu& weap = menus_[static_cast<std::size_t>(Popup::Weapon)];
   weap.name = "popup_weap";
   for (int k = 0; k < kWeaponKindCount; ++k) {
     MenuEntry sub = entry(std::string(kKindItemPrefix[k]) + "1", kKindCaption[k], k + 1, k);
-    for (int i = 1; i <= weapon_count(k); ++i) sub.items.push_back(entry(kKindItemPrefix[k] + two_digits(i), ""));
+    for (int i = 1; i <= weapon_count(k); ++i) sub.items.push_back(entry(weapon_item_name(k, i), ""));
     weap.items.push_back(std::move(sub));
   }
   MenuEntry separator = entry("N1", "-");
@@ -77,7 +84,7 @@ PopupMenus::PopupMenus() {
   PopupMenu& sheltom = menus_[static_cast<std::size_t>(Popup::Sheltom)];
   sheltom.name = "popup_sheltom";
   for (int i = 1; i <= kSheltomRows; ++i)
-    sheltom.items.push_back(entry("sheltom" + two_digits(i), "", 0, kFirstSheltomImage + i - 1));
+    sheltom.items.push_back(entry(sheltom_item_name(i), "", 0, kFirstSheltomImage + i - 1));
 
   PopupMenu& armor = menus_[static_cast<std::size_t>(Popup::Armor)];
   armor.name = "popup_armor";

@@ -88,6 +88,12 @@ class PopupMenus {
   std::optional<Ctl> weapon_page_;
 };
 
+// The name of the weapon menu's item that inserts row `row` of the table of
+// `kind` ("Axe05"; empty for a kind outside 0..7), and of the sheltom
+// menu's item of sheltom `row` ("sheltom03").
+std::string weapon_item_name(int kind, int row);
+std::string sheltom_item_name(int row);
+
 // The pages (and the group) a menu is attached to, and the reverse.
 std::vector<Ctl> popup_pages(Popup which);
 std::optional<Popup> popup_of_page(Ctl page);

@@ -39,6 +39,11 @@ inline const BrowserLayout& browser_layout(BrowserKind kind) {
   return kBrowserLayouts[static_cast<std::size_t>(kind)];
 }
 
+// The row above the grid with the name filter and Equip: every browser is
+// this much taller than its grid and panels need, and everything below the
+// row stands where it stood without it.
+inline constexpr int kBrowserFindRowHeight = 28;
+
 // The names of the five resistance icons, in the order of kResistanceFields.
 inline constexpr std::array<std::string_view, 5> kResistanceIconNames = {"Image2", "Image3", "Image4", "Image5",
                                                                          "Image6"};

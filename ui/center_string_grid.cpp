@@ -1,6 +1,7 @@
 #include "ui/center_string_grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -29,10 +30,22 @@ class CenteredCells : public QStyledItemDelegate {
     p->setPen(text);
     p->setFont(option.font);
     p->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    if (fixed && index.column() == grid_->sort_column()) draw_sort_mark(p, option.rect, text);
     p->restore();
   }
 
  private:
+  // A small triangle in the cell's top right corner: up for ascending.
+  void draw_sort_mark(QPainter* p, const QRect& cell, const QColor& colour) const {
+    const int w = 6, h = 3, right = cell.right() - 2, top = cell.top() + 2;
+    const QPoint up[] = {{right - w, top + h}, {right, top + h}, {right - w / 2, top}};
+    const QPoint down[] = {{right - w, top}, {right, top}, {right - w / 2, top + h}};
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(Qt::NoPen);
+    p->setBrush(colour);
+    p->drawPolygon(grid_->sort_descending() ? down : up, 3);
+  }
+
   TCenterStringGrid* grid_;
 };
 
@@ -57,6 +70,10 @@ TCenterStringGrid::TCenterStringGrid(QWidget* parent) : QTableWidget(parent) {
   connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
     if (row >= fixed_rows_) emit row_clicked(row);
   });
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (row >= fixed_rows_ && (item(row, 0) == nullptr || (item(row, 0)->flags() & Qt::ItemIsSelectable)))
+      emit row_activated(row);
+  });
 }
 
 void TCenterStringGrid::set_layout(int columns, int rows, int fixed_rows, int row_height) {
@@ -80,9 +97,60 @@ void TCenterStringGrid::mousePressEvent(QMouseEvent* event) {
   const QModelIndex at = indexAt(event->position().toPoint());
   if (at.isValid() && at.row() < fixed_rows_) {
     event->accept();
+    if (event->button() == Qt::LeftButton) emit header_clicked(at.column());
     return;
   }
   QTableWidget::mousePressEvent(event);
+}
+
+void TCenterStringGrid::keyPressEvent(QKeyEvent* event) {
+  const int before = selected_row();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && before >= fixed_rows_) {
+    event->accept();
+    emit row_activated(before);
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+  const int after = selected_row();
+  if (after != before && after >= fixed_rows_) emit row_clicked(after);
+}
+
+QModelIndex TCenterStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex current = currentIndex();
+  const int column = std::max(0, current.column());
+  // The first row from `row` on, going by `step`, that takes a selection.
+  const auto item_row_from = [&](int row, int step) {
+    for (; row >= fixed_rows_ && row < rowCount(); row += step)
+      if (model()->index(row, column).flags() & Qt::ItemIsSelectable) return model()->index(row, column);
+    return QModelIndex();
+  };
+  const auto or_current = [&](const QModelIndex& to) {
+    return to.isValid() ? to : (current.row() >= fixed_rows_ ? current : QModelIndex());
+  };
+  // Home and End go to the first and the last item, not along the row.
+  if (action == MoveHome) return or_current(item_row_from(fixed_rows_, 1));
+  if (action == MoveEnd) return or_current(item_row_from(rowCount() - 1, -1));
+  const QModelIndex to = QTableWidget::moveCursor(action, modifiers);
+  if (to.isValid() && to.row() >= fixed_rows_ && (to.flags() & Qt::ItemIsSelectable)) return to;
+  // Up past the first item (a page up, or nothing chosen yet): the first item.
+  if (!current.isValid() || current.row() < fixed_rows_ || (to.isValid() && to.row() < fixed_rows_))
+    return or_current(item_row_from(fixed_rows_, 1));
+  // Down past the last item shown: the last one.
+  if (to.isValid() && to.row() > current.row()) return or_current(item_row_from(to.row(), -1));
+  return current;
+}
+
+void TCenterStringGrid::set_row_enabled(int row, bool enabled) {
+  if (row < fixed_rows_ || row >= rowCount()) return;
+  for (int c = 0; c < columnCount(); ++c)
+    if (QTableWidgetItem* i = item(row, c)) i->setFlags(enabled ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
+}
+
+void TCenterStringGrid::set_sort_mark(int column, bool descending) {
+  if (sort_column_ == column && sort_descending_ == descending) return;
+  sort_column_ = column;
+  sort_descending_ = descending;
+  viewport()->update();
 }
 
 QString TCenterStringGrid::cell(int column, int row) const {

@@ -43,19 +43,40 @@ class TCenterStringGrid : public QTableWidget {
   // Cells whose text is wider than their column (empty when none).
   QStringList clipped_cells() const;
 
+  // Item rows without an item (a filter left them empty): they take no
+  // selection, and the arrow keys pass over them.
+  void set_row_enabled(int row, bool enabled);
+  // The column the rows are sorted by, marked in its header cell by a small
+  // triangle pointing up (ascending) or down; -1 for none.
+  void set_sort_mark(int column, bool descending);
+  int sort_column() const { return sort_column_; }
+  bool sort_descending() const { return sort_descending_; }
+
  protected:
-  // Presses on a header row are not passed on: they select nothing.
+  // Presses on a header row select nothing: they are header clicks.
   void mousePressEvent(QMouseEvent* event) override;
+  // The arrow keys, Home, End and the page keys move the selection as a
+  // click does (row_clicked); Enter activates the selected row.
+  void keyPressEvent(QKeyEvent* event) override;
+  // The keys never move onto a header row or a row without an item.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  signals:
-  // A click on an item row (never a fixed row).
+  // A click on an item row (never a fixed row), or a key that moved the
+  // selection to it.
   void row_clicked(int row);
+  // A double click on an item row, or Enter on the selected one.
+  void row_activated(int row);
+  // A press on a cell of a header row.
+  void header_clicked(int column);
  private:
   // The width of a text in the current font: the item browsers measure the
   // same texts many times while they fit their columns.
   int text_width(const QString& text);
 
   int fixed_rows_ = 0;
+  int sort_column_ = -1;
+  bool sort_descending_ = false;
   QFont widths_font_;
   QHash<QString, int> widths_;
 };

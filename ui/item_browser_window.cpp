@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -29,6 +31,11 @@ constexpr int kMargin = 8;
 constexpr int kRowHeight = 15;
 constexpr int kLeftColumn = 196;
 constexpr int kWeaponLeftColumn = 340;  // the class and the type choice side by side
+// The find row: "Name:", the filter box and, at the right end, Equip.
+constexpr int kFindHeight = 22;
+constexpr int kFilterCaptionWidth = 40;
+constexpr int kFilterWidth = 180;
+constexpr int kEquipWidth = 90;
 
 QLabel* bold_label(const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
@@ -71,8 +78,9 @@ art::Icon resistance_icon(int i) {
 
 }  // namespace
 
-ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report)
-    : LazyWindow(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)) {
+ItemBrowserWindow::ItemBrowserWindow(BrowserKind kind, Calculator& calc, QWidget* owner, std::function<void()> report,
+                                     Equip equip)
+    : LazyWindow(owner, Qt::Window), kind_(kind), calc_(calc), report_(std::move(report)), equip_(std::move(equip)) {
   // The main window's font as built: a zoom scales both windows alike.
   if (owner) setFont(built_font(owner));
 }
@@ -91,18 +99,58 @@ void ItemBrowserWindow::finish_layout() {
 
 void ItemBrowserWindow::showEvent(QShowEvent* e) {
   finish_layout();
+  update_equip();
   QWidget::showEvent(e);
+}
+
+void ItemBrowserWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::ActivationChange && built() && isActiveWindow()) update_equip();
+  LazyWindow::changeEvent(e);
 }
 
 void ItemBrowserWindow::build() {
   const BrowserInfo& info = browser_info(kind_);
   grid_ = new TCenterStringGrid(this);
   grid_->setObjectName(QStringLiteral("StringGrid1"));
+  // "Armor Info..." is read "Armor Info, items".
+  std::string_view caption = info.caption;
+  while (!caption.empty() && caption.back() == '.') caption.remove_suffix(1);
+  grid_->setAccessibleName(qs(caption) + QStringLiteral(", items"));
   grid_->set_layout(info.columns, info.rows, 1, kRowHeight);
   connect(grid_, &TCenterStringGrid::row_clicked, this, [this](int) { StringGrid1Click(); });
+  connect(grid_, &TCenterStringGrid::row_activated, this, [this](int) { btn_equipClick(); });
+  connect(grid_, &TCenterStringGrid::header_clicked, this, &ItemBrowserWindow::header_clicked);
+  QWidget* find = build_find_row();
   QWidget* left = build_choices();
   QGroupBox* details = build_details();
+  find->setGeometry(kMargin, kMargin, client_size().width() - 2 * kMargin, kFindHeight);
   place(left, details);
+  // Tab goes from the filter to the grid, then through the choices.
+  setTabOrder(filter_, grid_);
+}
+
+// Above the grid: the name filter, and Equip at the right end.
+QWidget* ItemBrowserWindow::build_find_row() {
+  auto* row = new QWidget(this);
+  const int width = client_size().width() - 2 * kMargin;
+  auto* caption = new QLabel(QStringLiteral("&Name:"), row);
+  caption->setObjectName(QStringLiteral("lbl_filter"));
+  caption->setGeometry(0, 0, kFilterCaptionWidth, kFindHeight);
+  filter_ = new QLineEdit(row);
+  filter_->setObjectName(QStringLiteral("edt_filter"));
+  filter_->setGeometry(kFilterCaptionWidth, 0, kFilterWidth, kFindHeight);
+  filter_->setPlaceholderText(QStringLiteral("part of the name"));
+  filter_->setToolTip(QStringLiteral("Shows only the items whose name holds this text."));
+  caption->setBuddy(filter_);
+  connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    view_.filter = text.toStdString();
+    show_view();
+  });
+  equip_button_ = new QPushButton(QStringLiteral("&Equip"), row);
+  equip_button_->setObjectName(QStringLiteral("btn_equip"));
+  equip_button_->setGeometry(width - kEquipWidth, 0, kEquipWidth, kFindHeight);
+  connect(equip_button_, &QPushButton::clicked, this, [this] { btn_equipClick(); });
+  return row;
 }
 
 // Left column: the choices, the hint text, Reset and Close.
@@ -240,8 +288,9 @@ QHBoxLayout* ItemBrowserWindow::build_resistances(QWidget* details) {
 void ItemBrowserWindow::place(QWidget* left, QWidget* details) {
   const int width = client_size().width(), height = client_size().height();
   grid_width_ = width - 2 * kMargin;
-  grid_->setGeometry(kMargin, kMargin, grid_width_, grid_->full_height());
-  const int below = kMargin + grid_->full_height() + kMargin;
+  const int top = kMargin + kBrowserFindRowHeight;
+  grid_->setGeometry(kMargin, top, grid_width_, grid_->full_height());
+  const int below = top + grid_->full_height() + kMargin;
   const int left_width = kind_ == BrowserKind::Weapon ? kWeaponLeftColumn : kLeftColumn;
   left->setGeometry(kMargin, below, left_width, height - below - kMargin);
   details->setGeometry(kMargin + left_width + kMargin, below - 4, width - left_width - 3 * kMargin,
@@ -287,16 +336,71 @@ void ItemBrowserWindow::fit_grid_columns(int width) {
 void ItemBrowserWindow::fill_grid() {
   ensure_built();
   shown_ = brennick::fill_grid(kind_, choice_, calc_.format());
-  for (int r = 0; r < grid_->rowCount() && r < static_cast<int>(shown_.cells.size()); ++r)
-    for (int c = 0; c < grid_->columnCount(); ++c)
-      grid_->set_cell(c, r, QString::fromStdString(shown_.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+  show_view();
   for (const auto& [name, text] : shown_.labels)
     if (QLabel* l = labels_.value(QString::fromStdString(name))) l->setText(QString::fromStdString(text));
 }
 
+void ItemBrowserWindow::show_view() {
+  const int selected = table_row(grid_->selected_row());
+  order_ = view_rows(shown_, view_, calc_.format());
+  const auto text = [this](int row, int column) {
+    return QString::fromStdString(shown_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]);
+  };
+  if (!shown_.cells.empty())
+    for (int c = 0; c < grid_->columnCount(); ++c) grid_->set_cell(c, 0, text(0, c));
+  int shown_at = -1;
+  for (int r = 1; r < grid_->rowCount(); ++r) {
+    const int from = table_row(r);
+    for (int c = 0; c < grid_->columnCount(); ++c) grid_->set_cell(c, r, from < 0 ? QString() : text(from, c));
+    grid_->set_row_enabled(r, from >= 0);
+    if (from >= 0 && from == selected) shown_at = r;
+  }
+  grid_->set_sort_mark(view_.sort_column, view_.descending);
+  // The item selected stays selected; the details stay as they are.
+  if (shown_at >= 0) {
+    if (grid_->selected_row() != shown_at) grid_->select_row(shown_at);
+  } else if (selected >= 0) {
+    grid_->clearSelection();
+  }
+  update_equip();
+}
+
+int ItemBrowserWindow::table_row(int shown) const {
+  if (shown < 1 || shown > static_cast<int>(order_.size())) return -1;
+  return order_[static_cast<std::size_t>(shown - 1)];
+}
+
+void ItemBrowserWindow::header_clicked(int column) {
+  view_ = brennick::header_clicked(view_, column);
+  show_view();
+}
+
+EquipAction ItemBrowserWindow::equip_choice() const {
+  ensure_built();
+  const std::optional<BrowserDetails> d =
+      item_details(kind_, choice_, shown_, table_row(grid_->selected_row()), calc_.format());
+  if (!d) return {std::nullopt, "Choose an item in the grid first"};
+  return equip_action(calc_.sheet, kind_, choice_.weapon_kind, d->item);
+}
+
+void ItemBrowserWindow::update_equip() {
+  if (!equip_button_) return;
+  const EquipAction e = equip_choice();
+  equip_button_->setEnabled(e.action.has_value());
+  equip_button_->setToolTip(QString::fromStdString(e.hint));
+}
+
+void ItemBrowserWindow::btn_equipClick() {
+  const EquipAction e = equip_choice();
+  if (e.action && equip_) equip_(*e.action);
+  update_equip();
+}
+
 void ItemBrowserWindow::StringGrid1Click() {
   ensure_built();
-  const int row = grid_->selected_row();
+  update_equip();  // Equip takes the selected row, shown or not
+  const int row = table_row(grid_->selected_row());
   const std::optional<BrowserDetails> d = item_details(kind_, choice_, shown_, row, calc_.format());
   if (!d) return;
   // The picture first: when it cannot be read nothing else changes.

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/accessible_names.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -63,6 +64,7 @@ QKeySequence shortcut_of(Ctl id) {
     case C::MainMenu_file_save: return QKeySequence(Qt::CTRL | Qt::Key_S);
     case C::MainMenu_file_reset: return QKeySequence(Qt::CTRL | Qt::Key_R);
     case C::MainMenu_help_help: return QKeySequence(Qt::Key_F1);
+    case C::MainMenu_file_exit: return QKeySequence(Qt::CTRL | Qt::Key_Q);
     default: return {};
   }
 }
@@ -193,6 +195,11 @@ void MainWindow::build() {
     if (id != C::MainForm) build_control(id);
   build_captions();
   build_status_bar();
+  // The buttons Qt adds when the tool bar or the menu bar runs out of room.
+  for (QWidget* more : findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More tool bar buttons"));
+  for (QWidget* more : findChildren<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More menus"));
 
   // Hints in status-bar panel 0 while the pointer rests on a control.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
@@ -229,6 +236,8 @@ struct MainWindow::Binders {
       QAction* a = menu->addAction(qs(spec.text));
       a->setObjectName(name);
       a->setShortcut(shortcut_of(id));
+      // Ctrl+Q quits from every window that does not block the others.
+      if (id == C::MainMenu_file_exit) a->setShortcutContext(Qt::ApplicationShortcut);
       if (auto icon = command_icon(id)) a->setIcon(icon_of(*icon));
       connect(a, &QAction::triggered, &w, [&w, id] { w.perform(id); });
       w.actions_[i] = a;
@@ -503,6 +512,7 @@ void MainWindow::build_control(Ctl id) {
   if (!w) return;
   w->setObjectName(qs(spec.name));
   w->setProperty(kControlProperty, true);
+  if (is_interactive(id)) w->setAccessibleName(qs(accessible_name(id)));
   if (auto r = layout::place(id)) w->setGeometry(*r);
   widgets_[static_cast<std::size_t>(id)] = w;
 }

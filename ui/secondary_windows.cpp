@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <optional>
 
 #include "base/program_places.h"
 #include "base/version.h"
 #include "pipeline/planner.h"
 #include "pipeline/program_files.h"
+#include "pipeline/session.h"
 #include "engine/image_files.h"
+#include "ui/browser_layout.h"
 #include "ui/item_browser_window.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
@@ -26,23 +29,23 @@ using I = art::Icon;
 using B = BrowserKind;
 
 // Every secondary window in the order of WindowId: its name and title, its
-// client size, whether it is modal, the menu item that shows it, its icon
+// client size (a browser's with its find row above the grid), whether it is modal, the menu item that shows it, its icon
 // on the menu and tool bar, and the item kind a browser shows.
 const std::array<SecondaryWindowInfo, kWindowCount> kInfo{{
     {"FrmAbout", "About Brennick", {480, 298}, true, C::MainMenu_help_about, {}, {}},
     {"FrmSkills", "Skill Info...", {796, 545}, false, C::MainMenu_info_skills, I::Skills, {}},
-    {"FrmArmors", "Armor Info...", {617, 471}, false, C::Armor1, I::Armour, B::Armor},
-    {"FrmRobes", "Robe Info...", {682, 485}, false, C::RobeInfo1, I::Robe, B::Robe},
+    {"FrmArmors", "Armor Info...", {617, 471 + kBrowserFindRowHeight}, false, C::Armor1, I::Armour, B::Armor},
+    {"FrmRobes", "Robe Info...", {682, 485 + kBrowserFindRowHeight}, false, C::RobeInfo1, I::Robe, B::Robe},
     {"FrmBMPPatch", "BMP Patcher v0.2 Beta", {695, 375}, true, C::BMPPatcher1, {}, {}},
-    {"FrmShields", "Shield Info...", {716, 469}, false, C::Shield1, I::Shield, B::Shield},
-    {"FrmOrbs", "Orb Info...", {619, 489}, false, C::Orb1, I::Orb, B::Orb},
-    {"FrmArmlets", "Armlet Info...", {598, 465}, false, C::Armlets1, I::Armlets, B::Armlets},
-    {"FrmGaunts", "Gauntlet Info...", {689, 499}, false, C::Gaunts1, I::Gauntlets, B::Gaunts},
-    {"FrmBoots", "Boots Info...", {693, 497}, false, C::Boots1, I::Boots, B::Boots},
-    {"FrmWeapons", "Weapon Info...", {861, 517}, false, C::Weapon1, I::Weapon, B::Weapon},
-    {"FrmRings", "Ring Info...", {532, 475}, false, C::Rings1, I::Ring, B::Ring},
-    {"FrmAmulets", "Amulet Info...", {533, 476}, false, C::Amulets1, I::Amulet, B::Amulet},
-    {"FrmSheltoms", "Sheltom Info...", {536, 335}, false, C::Sheltoms1, I::Sheltom, B::Sheltom},
+    {"FrmShields", "Shield Info...", {716, 469 + kBrowserFindRowHeight}, false, C::Shield1, I::Shield, B::Shield},
+    {"FrmOrbs", "Orb Info...", {619, 489 + kBrowserFindRowHeight}, false, C::Orb1, I::Orb, B::Orb},
+    {"FrmArmlets", "Armlet Info...", {598, 465 + kBrowserFindRowHeight}, false, C::Armlets1, I::Armlets, B::Armlets},
+    {"FrmGaunts", "Gauntlet Info...", {689, 499 + kBrowserFindRowHeight}, false, C::Gaunts1, I::Gauntlets, B::Gaunts},
+    {"FrmBoots", "Boots Info...", {693, 497 + kBrowserFindRowHeight}, false, C::Boots1, I::Boots, B::Boots},
+    {"FrmWeapons", "Weapon Info...", {861, 517 + kBrowserFindRowHeight}, false, C::Weapon1, I::Weapon, B::Weapon},
+    {"FrmRings", "Ring Info...", {532, 475 + kBrowserFindRowHeight}, false, C::Rings1, I::Ring, B::Ring},
+    {"FrmAmulets", "Amulet Info...", {533, 476 + kBrowserFindRowHeight}, false, C::Amulets1, I::Amulet, B::Amulet},
+    {"FrmSheltoms", "Sheltom Info...", {536, 335 + kBrowserFindRowHeight}, false, C::Sheltoms1, I::Sheltom, B::Sheltom},
     {"FrmFunAge", "quill's Fun Aging =)", {549, 396}, false, C::AgingCalc1, {}, {}},
 }};
 
@@ -58,6 +61,10 @@ void set_up_window(QWidget* w, WindowId window) {
     w->setFixedSize(info.client.expandedTo(w->sizeHint()));
   }
   if (info.modal) w->setWindowModality(Qt::ApplicationModal);
+  // Escape closes the window as its Close button does, wherever the focus is in it.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+  escape->setContext(Qt::WindowShortcut);
+  QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
 }
 
 // Sets the class choice of a browser (which refills its grid, as a click on
@@ -117,7 +124,11 @@ QWidget* create_secondary_window(WindowId window, Calculator& calc, QWidget* own
     if (auto* main = qobject_cast<MainWindow*>(owner)) main->refresh();
   };
   if (auto browser = window_info(window).browser) {
-    w = new ItemBrowserWindow(*browser, calc, owner, report);
+    // Equip is a change of the user's, as the main window makes it.
+    auto equip = [owner](const UserAction& action) {
+      if (auto* main = qobject_cast<MainWindow*>(owner)) main->act([&](Session& s) { s.apply(action); });
+    };
+    w = new ItemBrowserWindow(*browser, calc, owner, report, equip);
   } else if (window == WindowId::Skills) {
     w = new SkillInfoWindow(calc, owner, report);
   } else if (window == WindowId::About) {

@@ -52,6 +52,7 @@ void SkillInfoWindow::build_contents() {
   class_list_->setObjectName(QStringLiteral("Select_class_skill_info"));
   for (std::string_view c : kClassNames) class_list_->addItem(QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size())));
   class_list_->setPlaceholderText(QStringLiteral("Select a Class"));
+  class_list_->setAccessibleName(QStringLiteral("Class"));
   class_list_->setCurrentIndex(class_row_);
   class_list_->setGeometry(384, 18, 150, 24);
   connect(class_list_, &QComboBox::activated, this, [this](int) { Select_Tier_Class(); });
@@ -84,6 +85,7 @@ void SkillInfoWindow::build_contents() {
     }
     auto* g = new TCenterStringGrid(this);
     g->setObjectName(QStringLiteral("grid%1").arg(k));
+    g->setAccessibleName(QStringLiteral("Skill %1, values by level").arg(k));
     g->set_layout(kSkillInfoColumns, skill_info_grid_rows(k), 0, kRowHeight);
     for (int c = 0; c < kSkillInfoColumns; ++c) g->setColumnWidth(c, kColumnWidth);
     g->setGeometry(kGridX, y + 16, kSkillInfoColumns * kColumnWidth + 2 * g->frameWidth(), g->full_height());

@@ -80,6 +80,7 @@ QVBoxLayout* AgingWindow::build_item_column() {
   auto* colA = new QVBoxLayout;
   item_info_ = new QPlainTextEdit(this);
   item_info_->setObjectName(QStringLiteral("ItemInfo"));
+  item_info_->setAccessibleName(QStringLiteral("Item"));
   item_info_->setReadOnly(true);
   item_info_->setFixedSize(210, 76);
   item_info_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -235,6 +236,7 @@ QHBoxLayout* AgingWindow::build_history_and_odds() {
   hist->addWidget(new QLabel(QStringLiteral("History"), this));
   history_ = new QPlainTextEdit(this);
   history_->setObjectName(QStringLiteral("History"));
+  history_->setAccessibleName(QStringLiteral("Aging history"));
   history_->setReadOnly(true);
   history_->setToolTip(QStringLiteral("Aging History"));
   history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -250,6 +252,7 @@ QHBoxLayout* AgingWindow::build_history_and_odds() {
   odds_caption_->setMinimumHeight(2 * QFontMetrics(font()).lineSpacing() + 4);
   odds_ = new QTableWidget(odds);
   odds_->setObjectName(QStringLiteral("odds_table"));
+  odds_->setAccessibleName(QStringLiteral("Odds of each target level"));
   odds_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_->setSelectionMode(QAbstractItemView::NoSelection);
   odds_->verticalHeader()->hide();

@@ -6,7 +6,9 @@
 #include <QRadioButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "ui/item_browser_window.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/secondary_windows.h"
 #include "ui/skill_info_window.h"
 #include "tests/support/window_fixture.h"
 
@@ -194,6 +197,56 @@ class WindowsTest : public QObject {
     QVERIFY(close);
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(about->isHidden());
+  }
+
+  // Escape closes each secondary window, wherever the focus is in it: on
+  // the window, in a text box, in a grid.
+  void escape_closes_every_secondary_window() {
+    for (WindowId id : all_secondary_windows()) {
+      const char* name = window_info(id).object_name;
+      QWidget* window = w().secondary_window(id);
+      QList<QWidget*> targets{window};
+      for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus && (qobject_cast<QLineEdit*>(child) || qobject_cast<QTableWidget*>(child)))
+          targets << child;
+      for (QWidget* target : targets) {
+        w().show_window(id);
+        QVERIFY2(QTest::qWaitForWindowExposed(window), name);
+        QApplication::setActiveWindow(window);
+        QVERIFY2(QTest::qWaitForWindowActive(window), name);
+        if (target != window) target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY2(!window->isVisible(), qPrintable(QString::fromLatin1(name) + " " + target->objectName()));
+      }
+      QVERIFY2(w().isVisible(), name);
+    }
+  }
+
+  // Ctrl+Q is File -> Exit: it asks the close question, from the main
+  // window and from a browser, and the program closes only on its yes.
+  void ctrl_q_quits_through_the_close_question() {
+    QCOMPARE(w().action(Ctl::MainMenu_file_exit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    int asked = 0;
+    bool yes = false;
+    w().set_may_close([&] {
+      ++asked;
+      return yes;
+    });
+    QApplication::setActiveWindow(&w());
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(asked, 1);
+    QVERIFY(w().isVisible());
+
+    w().show_window(WindowId::Weapons);
+    QWidget* browser = w().secondary_window(WindowId::Weapons);
+    QApplication::setActiveWindow(browser);
+    QVERIFY(QTest::qWaitForWindowActive(browser));
+    yes = true;
+    QTest::keyClick(browser->focusWidget() ? browser->focusWidget() : browser, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(asked, 2);
+    QVERIFY(!w().isVisible());
+    QVERIFY(!browser->isVisible());
   }
 };
 
