@@ -14,21 +14,18 @@ namespace {
 
 using C = Ctl;
 
-// Places whose page caption is no word a reader should say.
-struct PlaceWords {
-  Ctl place;
+// A control or place, and the words a reader should say for it.
+struct Words {
+  Ctl id;
   std::string_view words;
 };
-constexpr PlaceWords kPlaceWords[] = {
+// Places whose page caption is no word a reader should say.
+constexpr Words kPlaceWords[] = {
     {C::TabSheet5, "One-handed weapon"},
     {C::TabSheet6, "Two-handed weapon"},
 };
 
 // Controls whose caption says too little, with the words that say it.
-struct Words {
-  Ctl id;
-  std::string_view words;
-};
 constexpr Words kOwnWords[] = {
     {C::Select_weapon, "Weapon kind"},
     {C::Select_weapon_2, "Weapon kind"},
@@ -93,8 +90,8 @@ std::vector<std::string> place_of(Ctl id) {
     const ControlSpec& spec = control_spec(p);
     if (spec.kind != ControlKind::Page && spec.kind != ControlKind::Group) continue;
     std::string words = spoken(spec.text);
-    for (const PlaceWords& w : kPlaceWords)
-      if (w.place == p) words = std::string(w.words);
+    for (const Words& w : kPlaceWords)
+      if (w.id == p) words = std::string(w.words);
     if (!words.empty()) out.insert(out.begin(), words);
   }
   return out;
