@@ -96,8 +96,6 @@ Application start_program(const StartOptions& options) {
                                       QString::fromStdString(places.log_dir));
   if (app.terminate) return app;
   qt_dialogs.set_parent(app.window.get());
-  // A refused table correction: its file, line and cell in the status bar and error.log.
-  for (const std::string& refusal : refusals) app.calc->AppException("MainForm", "Start Data-Check", refusal);
   // A build named on the command line opens as one from the recent-files list.
   // A file that cannot be read says so as a load does; one that is not there
   // is said here.
@@ -110,6 +108,9 @@ Application start_program(const StartOptions& options) {
                              "Cannot open the build '" + options.build_file + "': no such file");
     }
   }
+  // A refused table correction: its file, line and cell in error.log and, as
+  // the last word of the start-up, in the status bar.
+  for (const std::string& refusal : refusals) app.calc->AppException("MainForm", "Start Data-Check", refusal);
   app.window->refresh();
   // Closing the window asks whether to save the build first.
   app.window->set_may_close([&session = *app.session, window = app.window.get()] {
